@@ -1,0 +1,40 @@
+#pragma once
+
+// The trials themselves: three plate choices per trial, classified by how many
+// different plates were picked.
+
+#include <cstdint>
+
+#include "uniform_source.h"
+
+namespace vesquin {
+
+enum class TrialOutcome { OnePlate, TwoPlates, ThreePlates };
+
+struct RunTally {
+    std::int32_t oneCount = 0;
+    std::int32_t twoCount = 0;
+    std::int32_t threeCount = 0;
+    std::int32_t intactTotal = 0;  // plates left intact, summed over all trials
+
+    friend bool operator==(const RunTally&, const RunTally&) = default;
+};
+
+// A plate from 1 to 6 for a uniform value r in [0, 1).
+inline std::uint8_t PlateFor(float r) {
+    return static_cast<std::uint8_t>(6.0f * r + 1.0f);
+}
+
+// Tested in this order: all three alike, then any two alike, else all different.
+inline TrialOutcome Classify(std::uint8_t c1, std::uint8_t c2, std::uint8_t c3) {
+    if (c1 == c2 && c1 == c3) return TrialOutcome::OnePlate;
+    if (c1 == c2 || c1 == c3 || c2 == c3) return TrialOutcome::TwoPlates;
+    return TrialOutcome::ThreePlates;
+}
+
+// Performs `trials` trials. Trial t takes its three draws, c1 then c2 then c3,
+// from lane t mod kLanes. The caller keeps 5 * trials within int32 (see
+// kRunMaximumTrials); fewer than 1 trial performs none.
+RunTally TallyTrials(std::int32_t trials, UniformSource& source);
+
+}  // namespace vesquin

@@ -1,0 +1,23 @@
+# Shared by the set-up scripts: install Debian packages only when missing.
+
+vesquin_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# ensure_packages PKG...: installs the packages dpkg does not report as installed.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Instalando paquetes que faltan: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building and running the program needs.
+vesquin_build_packages=(cmake g++ make qt6-base-dev fonts-liberation fonts-comic-neue)
