@@ -1,0 +1,46 @@
+#include "commands.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vesquin {
+namespace {
+
+QLineEdit* CountBox(const TextBoxes& boxes) {
+    return boxes.value(QStringLiteral("txtNs"));
+}
+
+}  // namespace
+
+std::optional<RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
+                                 const LocaleSymbols& symbols) {
+    const QLineEdit* count = CountBox(boxes);
+    const auto readCount = [count] { return count->text().toStdString(); };
+    const auto writeBox = [&boxes](std::string_view box, const std::string& text) {
+        boxes.value(QString::fromUtf8(box.data(), qsizetype(box.size())))
+            ->setText(QString::fromStdString(text));
+    };
+    return ExperimentRun(readCount, writeBox, source, symbols, kMaximumTrials);
+}
+
+void Clear(const TextBoxes& boxes) {
+    QLineEdit* count = CountBox(boxes);
+    count->clear();
+    for (std::string_view box : kResultBoxes)
+        boxes.value(QString::fromUtf8(box.data(), qsizetype(box.size())))->clear();
+    count->setFocus();
+}
+
+void TellRunFailure(QWidget* window, const TextBoxes& boxes, const QString& message) {
+    // A box of our own, so that its button reads in Spanish even without Qt's translations.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vesquin"), message, QMessageBox::NoButton,
+                    window);
+    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.exec();
+    QLineEdit* count = CountBox(boxes);
+    count->setFocus();
+    count->selectAll();
+}
+
+}  // namespace vesquin

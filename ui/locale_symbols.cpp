@@ -1,0 +1,10 @@
+#include "locale_symbols.h"
+
+namespace vesquin {
+
+LocaleSymbols SymbolsFromLocale(const QLocale& locale) {
+    return LocaleSymbols{locale.decimalPoint().toStdString(),
+                         locale.groupSeparator().toStdString()};
+}
+
+}  // namespace vesquin

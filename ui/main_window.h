@@ -1,0 +1,47 @@
+#pragma once
+
+// frmVesquin, the program's one window: it connects the buttons and keys to the
+// commands and tells the user when a run fails. The controls come from
+// window_layout, the work from commands and the engine.
+
+#include <QString>
+#include <QStringView>
+#include <QWidget>
+
+#include "number_text.h"
+#include "uniform_source.h"
+#include "window_layout.h"
+
+class QKeyEvent;
+
+namespace vesquin {
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `symbols` are the user's number symbols (SymbolsFromLocale(QLocale::system())).
+    explicit MainWindow(LocaleSymbols symbols, QWidget* parent = nullptr);
+
+    // The text of the text box called `name` (txtNs, txtMed, txtS1 ... txtTeo3);
+    // the empty text for any other name.
+    QString boxText(QStringView name) const;
+
+  protected:
+    // Enter runs the simulation unless a button other than cmdSimular has the focus
+    // (that button takes it); Escape ends the program from anywhere in the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private slots:
+    void simulate();
+    void clear();
+    void print();
+    void end();
+
+  private:
+    LocaleSymbols m_symbols;
+    UniformSource m_source;  // reseeded by every run
+    WindowControls m_controls;
+};
+
+}  // namespace vesquin

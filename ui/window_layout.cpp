@@ -1,0 +1,271 @@
+#include "window_layout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace vesquin {
+namespace {
+
+enum class Kind { Label, Frame, TextBox, Button };
+
+// F1 is "MS Sans Serif" 9.75 pt, F1B the same in bold, F3 18 pt bold, F4 "Comic Sans MS"
+// 8.25 pt; Default is the window's own font.
+enum class Face { Default, F1, F1B, F3, F4 };
+
+enum class Colours {
+    System,
+    Red,          // text 255,0,0
+    DarkRed,      // text 192,0,0
+    Simulated,    // text 192,0,0 on 224,224,224
+    Theoretical,  // text 0,0,255 on 192,192,192
+};
+
+struct ControlSpec {
+    const char* name;
+    Kind kind;
+    const char* container;         // nullptr: the window itself
+    int left, top, width, height;  // twips from the container's top left corner
+    const char* text;
+    Face face;
+    Colours colours;
+    bool centred;
+    int tab;
+    const char* accessibleName;  // text boxes: what a screen reader says the number is
+};
+
+constexpr const char* kWindowName = "frmVesquin";
+constexpr const char* kCaption = "Vesquin";
+constexpr int kClientWidth = 10230;
+constexpr int kClientHeight = 7500;
+
+// The two blanks after "que" belong to the statement.
+constexpr const char* kProblemStatement =
+    "Tres tiradores infalibles (cuando disparan nunca fallan) han decidido practicar juntos el "
+    "tiro. Para ello acceden a las instalaciones del Club Deportivo QUENDAL y, una vez en sus "
+    "puestos, piden que  les lancen, a la vez, seis platos. Sin embargo no se pueden poner de "
+    "acuerdo acerca del plato al que disparará cada uno.";
+
+// Containers come before the controls they hold.
+constexpr std::array kControls{
+    ControlSpec{"Label14", Kind::Label, nullptr, 720, 120, 9375, 495, "VESQUIN", Face::F3,
+                Colours::Red, true, 28, nullptr},
+    ControlSpec{"Label15", Kind::Label, nullptr, 600, 600, 9615, 255, "(Simulación por ordenador)",
+                Face::F1, Colours::Red, true, 29, nullptr},
+    ControlSpec{"Label18", Kind::Label, nullptr, 240, 1080, 9855, 975, kProblemStatement, Face::F1,
+                Colours::DarkRed, true, 31, nullptr},
+    ControlSpec{"Label19", Kind::Label, nullptr, 2160, 1920, 6375, 615,
+                "¿Cuál es el número de platos más probable que romperán? ¿Cuántos quedarán "
+                "intactos, por término medio?",
+                Face::F1B, Colours::DarkRed, true, 32, nullptr},
+    ControlSpec{"Frame2", Kind::Frame, nullptr, 360, 2640, 6615, 975, "Datos", Face::Default,
+                Colours::System, false, 19, nullptr},
+    ControlSpec{"cmdSimular", Kind::Button, nullptr, 7200, 2760, 1215, 375, "&Simular", Face::F1,
+                Colours::System, false, 0, nullptr},
+    ControlSpec{"cmdImprimir", Kind::Button, nullptr, 8520, 2760, 1215, 375, "&Imprimir", Face::F1,
+                Colours::System, false, 23, nullptr},
+    ControlSpec{"cmdBorrar", Kind::Button, nullptr, 7200, 3240, 1215, 375, "&Borrar", Face::F1,
+                Colours::System, false, 18, nullptr},
+    ControlSpec{"cmdSalir", Kind::Button, nullptr, 8520, 3240, 1215, 375, "&Terminar", Face::F1,
+                Colours::System, false, 21, nullptr},
+    ControlSpec{"Frame1", Kind::Frame, nullptr, 360, 3840, 9375, 3255, "Resultados", Face::Default,
+                Colours::System, false, 2, nullptr},
+    ControlSpec{"Label11", Kind::Label, nullptr, 3600, 7200, 3615, 255,
+                "Un problema de probabilidad", Face::F4, Colours::System, true, 22, nullptr},
+
+    ControlSpec{"Label1", Kind::Label, "Frame2", 360, 360, 4695, 375,
+                "Indica cuántas veces haremos la simulación", Face::F1B, Colours::System, false, 20,
+                nullptr},
+    ControlSpec{"Label16", Kind::Label, "Frame2", 240, 600, 4695, 255, "(Máximo 1.000.000)",
+                Face::Default, Colours::System, true, 30, nullptr},
+    ControlSpec{"txtNs", Kind::TextBox, "Frame2", 5040, 360, 1215, 360, "", Face::F1B,
+                Colours::System, true, 1, "Número de veces que haremos la simulación"},
+
+    ControlSpec{"Label9", Kind::Label, "Frame1", 4560, 360, 1695, 375, "Nº de veces", Face::F1B,
+                Colours::System, true, 12, nullptr},
+    ControlSpec{"Label10", Kind::Label, "Frame1", 6720, 360, 495, 255, "%", Face::F1B,
+                Colours::System, true, 13, nullptr},
+    ControlSpec{"Label12", Kind::Label, "Frame1", 7920, 120, 975, 495, "% Teórico", Face::F1B,
+                Colours::System, true, 27, nullptr},
+    ControlSpec{"Label3", Kind::Label, "Frame1", 720, 840, 3855, 255,
+                "Se rompe un solo plato .....................", Face::F1B, Colours::System, false,
+                4, nullptr},
+    ControlSpec{"Label4", Kind::Label, "Frame1", 720, 1200, 3735, 255,
+                "Rompen dos platos ...........................", Face::F1B, Colours::System, false,
+                5, nullptr},
+    ControlSpec{"Label5", Kind::Label, "Frame1", 720, 1560, 3735, 255,
+                "Rompen tres platos ...........................", Face::F1B, Colours::System, false,
+                6, nullptr},
+    ControlSpec{"txtS1", Kind::TextBox, "Frame1", 4800, 720, 1215, 375, " ", Face::F1B,
+                Colours::Simulated, true, 8, "Se rompe un solo plato, número de veces"},
+    ControlSpec{"txtS2", Kind::TextBox, "Frame1", 4800, 1080, 1215, 375, " ", Face::F1B,
+                Colours::Simulated, true, 9, "Rompen dos platos, número de veces"},
+    ControlSpec{"txtS3", Kind::TextBox, "Frame1", 4800, 1440, 1215, 375, " ", Face::F1B,
+                Colours::Simulated, true, 10, "Rompen tres platos, número de veces"},
+    ControlSpec{"txtS1p", Kind::TextBox, "Frame1", 6480, 720, 975, 375, " ", Face::F1B,
+                Colours::Simulated, true, 14, "Se rompe un solo plato, porcentaje"},
+    ControlSpec{"txtS2p", Kind::TextBox, "Frame1", 6480, 1080, 975, 375, " ", Face::F1B,
+                Colours::Simulated, true, 15, "Rompen dos platos, porcentaje"},
+    ControlSpec{"txtS3p", Kind::TextBox, "Frame1", 6480, 1440, 975, 375, " ", Face::F1B,
+                Colours::Simulated, true, 16, "Rompen tres platos, porcentaje"},
+    ControlSpec{"txtTeo1", Kind::TextBox, "Frame1", 7920, 720, 975, 375, "", Face::F1,
+                Colours::Theoretical, true, 24, "Se rompe un solo plato, porcentaje teórico"},
+    ControlSpec{"txtTeo2", Kind::TextBox, "Frame1", 7920, 1080, 975, 375, "", Face::F1,
+                Colours::Theoretical, true, 25, "Rompen dos platos, porcentaje teórico"},
+    ControlSpec{"txtTeo3", Kind::TextBox, "Frame1", 7920, 1440, 975, 375, "", Face::F1,
+                Colours::Theoretical, true, 26, "Rompen tres platos, porcentaje teórico"},
+    ControlSpec{"Label2", Kind::Label, "Frame1", 360, 2280, 6855, 255,
+                "El número más probable de platos que se rompen es .....................",
+                Face::F1B, Colours::System, false, 3, nullptr},
+    ControlSpec{"txtS6", Kind::TextBox, "Frame1", 7680, 2160, 1215, 375, " ", Face::F1B,
+                Colours::Simulated, true, 11, "Número más probable de platos que se rompen"},
+    ControlSpec{"Label8", Kind::Label, "Frame1", 360, 2760, 6975, 255,
+                "El número de platos que queda intacto, por término medio es ........", Face::F1B,
+                Colours::System, false, 7, nullptr},
+    ControlSpec{"txtMed", Kind::TextBox, "Frame1", 7680, 2640, 1215, 375, "", Face::F1B,
+                Colours::Simulated, true, 17,
+                "Número de platos que quedan intactos, por término medio"},
+};
+
+// 15 twips make one logical pixel; Qt scales logical pixels for the screen.
+int Pixels(int twips) {
+    return (twips + 7) / 15;
+}
+
+QFont FontFor(Face face, const QFont& windowFont) {
+    QFont font = windowFont;
+    switch (face) {
+        case Face::Default:
+            return windowFont;
+        case Face::F1:
+        case Face::F1B:
+            font.setFamily(QStringLiteral("MS Sans Serif"));
+            font.setPointSizeF(9.75);
+            font.setWeight(face == Face::F1B ? QFont::Bold : QFont::Normal);
+            return font;
+        case Face::F3:
+            font.setFamily(QStringLiteral("MS Sans Serif"));
+            font.setPointSizeF(18);
+            font.setWeight(QFont::Bold);
+            return font;
+        case Face::F4:
+            font.setFamily(QStringLiteral("Comic Sans MS"));
+            font.setPointSizeF(8.25);
+            font.setWeight(QFont::Normal);
+            return font;
+    }
+    return font;
+}
+
+void ApplyColours(QWidget& control, Colours colours) {
+    const QColor red(255, 0, 0);
+    const QColor darkRed(192, 0, 0);
+    QPalette palette = control.palette();
+    switch (colours) {
+        case Colours::System:
+            return;
+        case Colours::Red:
+            palette.setColor(QPalette::WindowText, red);
+            break;
+        case Colours::DarkRed:
+            palette.setColor(QPalette::WindowText, darkRed);
+            break;
+        case Colours::Simulated:
+            palette.setColor(QPalette::Text, darkRed);
+            palette.setColor(QPalette::Base, QColor(224, 224, 224));
+            break;
+        case Colours::Theoretical:
+            palette.setColor(QPalette::Text, QColor(0, 0, 255));
+            palette.setColor(QPalette::Base, QColor(192, 192, 192));
+            break;
+    }
+    control.setPalette(palette);
+}
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget& container, WindowControls& controls) {
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+        case Kind::Label: {
+            auto* label = new QLabel(text, &container);
+            // Texts stand at the top of their boxes and wrap within them, as the layout was drawn.
+            label->setAlignment(Qt::AlignTop | (spec.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+            label->setWordWrap(true);
+            label->setTextFormat(Qt::PlainText);
+            return label;
+        }
+        case Kind::Frame: {
+            auto* frame = new QGroupBox(text, &container);
+            // The caption sits on the frame's top line, as the layout inside the frames assumes:
+            // some controls stand only 8 pixels below the frame's top edge.
+            frame->setStyleSheet(QStringLiteral(
+                "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+                "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"));
+            return frame;
+        }
+        case Kind::TextBox: {
+            auto* box = new QLineEdit(text, &container);
+            box->setAlignment(spec.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+            box->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+            // The results are the program's to write; they still take the focus so that
+            // a keyboard user can reach, read and copy them.
+            box->setReadOnly(QLatin1String(spec.name) != QLatin1String("txtNs"));
+            controls.boxes.insert(QString::fromUtf8(spec.name), box);
+            return box;
+        }
+        case Kind::Button:
+            return new QPushButton(text, &container);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+WindowControls BuildWindowControls(QWidget& window) {
+    window.setObjectName(QString::fromUtf8(kWindowName));
+    window.setWindowTitle(QString::fromUtf8(kCaption));
+    window.setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+    // The window's own font serves the frame captions and the maximum hint.
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSizeF(8.25);
+    window.setFont(windowFont);
+
+    WindowControls controls;
+    QHash<QString, QWidget*> created;
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const ControlSpec& spec : kControls) {
+        QWidget* container =
+            spec.container ? created.value(QString::fromUtf8(spec.container)) : &window;
+        QWidget* control = CreateControl(spec, *container, controls);
+        control->setObjectName(QString::fromUtf8(spec.name));
+        control->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
+                             Pixels(spec.height));
+        control->setFont(FontFor(spec.face, windowFont));
+        ApplyColours(*control, spec.colours);
+        created.insert(control->objectName(), control);
+        if (spec.kind == Kind::TextBox || spec.kind == Kind::Button)
+            focusable.emplace_back(spec.tab, control);
+    }
+
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+
+    controls.simulateButton = window.findChild<QPushButton*>(QStringLiteral("cmdSimular"));
+    controls.printButton = window.findChild<QPushButton*>(QStringLiteral("cmdImprimir"));
+    controls.clearButton = window.findChild<QPushButton*>(QStringLiteral("cmdBorrar"));
+    controls.endButton = window.findChild<QPushButton*>(QStringLiteral("cmdSalir"));
+    controls.maximumHint = window.findChild<QLabel*>(QStringLiteral("Label16"));
+    return controls;
+}
+
+}  // namespace vesquin
