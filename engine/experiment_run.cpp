@@ -1,0 +1,69 @@
+#include "experiment_run.h"
+
+#include <algorithm>
+
+namespace vesquin {
+
+CountReading ReadTrialCount(std::string_view countText, const LocaleSymbols& symbols,
+                            std::int32_t maximum) {
+    maximum = std::clamp(maximum, 1, kRunMaximumTrials);
+    const auto fail = [maximum](RunFailure failure) {
+        return CountReading{0, RunError{failure, maximum}};
+    };
+    if (countText.find_first_not_of(" \t") == std::string_view::npos) {
+        return fail(RunFailure::EmptyCount);
+    }
+    const auto value = LocaleNumber(countText, symbols);
+    if (!value) return fail(RunFailure::NotANumber);
+    // Counts beyond the int32 range are simply too many (or too few) trials.
+    const auto trials = HalfEvenRoundInt32(*value);
+    if (trials ? *trials < 1 : *value < 0) return fail(RunFailure::FewerThanOne);
+    if (!trials || *trials > maximum) return fail(RunFailure::MoreThanMaximum);
+    return CountReading{*trials, std::nullopt};
+}
+
+ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
+                           const LocaleSymbols& symbols) {
+    const double trialCount = trials;
+    const auto count = [&](std::int32_t value) {
+        return PatternFormat(static_cast<double>(value), Pattern::Grouped, symbols);
+    };
+    const auto percent = [&](double value) {
+        return PatternFormat(value, Pattern::TwoDecimals, symbols);
+    };
+    const std::int32_t modalBroken = tally.twoCount > tally.threeCount ? 2 : 3;
+    // The mean is written as plain digits, never grouped (it is 3, 4 or 5).
+    const double meanIntact = HalfEvenRound(tally.intactTotal / trialCount);
+    const LocaleSymbols ungrouped{symbols.decimal, ""};
+
+    return ResultTexts{{
+        {"txtMed", PatternFormat(meanIntact, Pattern::Grouped, ungrouped)},
+        {"txtS1", count(tally.oneCount)},
+        {"txtS2", count(tally.twoCount)},
+        {"txtS3", count(tally.threeCount)},
+        {"txtS6", count(modalBroken)},
+        {"txtS1p", percent(tally.oneCount / trialCount * 100)},
+        {"txtS2p", percent(tally.twoCount / trialCount * 100)},
+        {"txtS3p", percent(tally.threeCount / trialCount * 100)},
+        // One, two and three plates: 6, 90 and 120 of the 216 equally likely triples.
+        {"txtTeo1", percent(100.0 / 36)},
+        {"txtTeo2", percent(1500.0 / 36)},
+        {"txtTeo3", percent(2000.0 / 36)},
+    }};
+}
+
+std::optional<RunError> ExperimentRun(const ReadCount& readCount, const WriteBox& writeBox,
+                                      UniformSource& source, const LocaleSymbols& symbols,
+                                      std::int32_t maximum) {
+    const CountReading reading = ReadTrialCount(readCount(), symbols, maximum);
+    if (reading.error) return reading.error;
+
+    source.reseed();
+    const RunTally tally = TallyTrials(reading.trials, source);
+    for (const BoxText& result : ComposeResults(tally, reading.trials, symbols)) {
+        writeBox(result.box, result.text);
+    }
+    return std::nullopt;
+}
+
+}  // namespace vesquin

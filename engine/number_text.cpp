@@ -1,0 +1,188 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace vesquin {
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// People cannot type a no-break space, so where one groups digits a blank does too.
+bool groupsWithBlank(const LocaleSymbols& symbols) {
+    return symbols.grouping == kNoBreakSpace || symbols.grouping == kNarrowNoBreakSpace;
+}
+
+void stripLeadingZeros(std::string& digits) {
+    const auto firstSignificant = digits.find_first_not_of('0');
+    if (firstSignificant == std::string::npos) {
+        digits.assign(1, '0');
+    } else {
+        digits.erase(0, firstSignificant);
+    }
+}
+
+// Adds one unit in the last place of `digits`; returns true when the carry runs
+// off the front (999 + 1), which the caller turns into a new leading 1.
+bool incrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+// The number rounded half away from zero to `decimals` fraction digits.
+DecimalNumber roundHalfAwayFromZero(DecimalNumber number, std::size_t decimals) {
+    std::string& fraction = number.fractionDigits;
+    const bool roundsUp = fraction.size() > decimals && fraction[decimals] >= '5';
+    fraction.resize(decimals, '0');
+    if (roundsUp && incrementDigits(fraction) && incrementDigits(number.integerDigits)) {
+        number.integerDigits.insert(number.integerDigits.begin(), '1');
+    }
+    stripLeadingZeros(number.integerDigits);
+    return number;
+}
+
+bool isZero(const DecimalNumber& number) {
+    return number.integerDigits.find_first_not_of('0') == std::string::npos &&
+           number.fractionDigits.find_first_not_of('0') == std::string::npos;
+}
+
+std::string groupThousands(const std::string& digits, const std::string& grouping) {
+    std::string grouped;
+    grouped.reserve(digits.size() + digits.size() / 3 * grouping.size());
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += grouping;
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+// The exact decimal expansion of a finite double. 1100 fraction digits hold every
+// double exactly (the smallest subnormal has 1074), so no rounding happens here.
+DecimalNumber exactDecimal(double value) {
+    static constexpr int kExactFractionDigits = 1100;
+    char buffer[std::numeric_limits<double>::max_exponent10 + kExactFractionDigits + 8];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::fixed, kExactFractionDigits);
+    (void)ec;  // the buffer is large enough for every finite double
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    const auto point = text.find('.');
+    DecimalNumber number;
+    number.negative = std::signbit(value);
+    number.integerDigits = std::string(text.substr(0, point));
+    number.fractionDigits = std::string(text.substr(point + 1));
+    const auto lastSignificant = number.fractionDigits.find_last_not_of('0');
+    number.fractionDigits.resize(lastSignificant == std::string::npos ? 0 : lastSignificant + 1);
+    return number;
+}
+
+}  // namespace
+
+std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
+                                                const LocaleSymbols& symbols) {
+    text = trimBlanks(text);
+    DecimalNumber number;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        number.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const bool blankGroups = groupsWithBlank(symbols);
+    bool seenDecimal = false;
+    while (!text.empty()) {
+        if (isDigit(text.front())) {
+            (seenDecimal ? number.fractionDigits : number.integerDigits) += text.front();
+            text.remove_prefix(1);
+        } else if (!symbols.decimal.empty() && text.starts_with(symbols.decimal) && !seenDecimal) {
+            seenDecimal = true;
+            text.remove_prefix(symbols.decimal.size());
+        } else if (!symbols.grouping.empty() && text.starts_with(symbols.grouping)) {
+            text.remove_prefix(symbols.grouping.size());
+        } else if (blankGroups && text.front() == ' ') {
+            text.remove_prefix(1);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (number.integerDigits.empty() && number.fractionDigits.empty()) return std::nullopt;
+    stripLeadingZeros(number.integerDigits);
+    return number;
+}
+
+std::optional<double> LocaleNumber(std::string_view text, const LocaleSymbols& symbols) {
+    const auto number = ParseLocaleDecimal(text, symbols);
+    if (!number) return std::nullopt;
+    std::string plain = number->integerDigits;
+    if (!number->fractionDigits.empty()) plain += "." + number->fractionDigits;
+    double magnitude = 0.0;
+    const auto [end, ec] =
+        std::from_chars(plain.data(), plain.data() + plain.size(), magnitude, std::chars_format::fixed);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too many digits for a double: huge when the integer part is not zero, else tiny.
+        magnitude = number->integerDigits == "0" ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return number->negative ? -magnitude : magnitude;
+}
+
+double HalfEvenRound(double value) {
+    const double nearest = std::round(value);  // halves away from zero
+    if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
+    return nearest;
+}
+
+std::optional<std::int32_t> HalfEvenRoundInt32(double value) {
+    const double rounded = HalfEvenRound(value);
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max())) {
+        return std::nullopt;  // out of range, or not a number at all
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::string PatternFormat(const DecimalNumber& number, Pattern pattern,
+                          const LocaleSymbols& symbols) {
+    const std::size_t decimals = pattern == Pattern::TwoDecimals ? 2 : 0;
+    const std::size_t minimumIntegerDigits = pattern == Pattern::GroupedTwoDigits ? 2 : 1;
+    DecimalNumber rounded = roundHalfAwayFromZero(number, decimals);
+    if (rounded.integerDigits.size() < minimumIntegerDigits) {
+        rounded.integerDigits.insert(0, minimumIntegerDigits - rounded.integerDigits.size(), '0');
+    }
+    std::string text = rounded.negative && !isZero(rounded) ? "-" : "";
+    if (pattern == Pattern::TwoDecimals) {
+        text += rounded.integerDigits + symbols.decimal + rounded.fractionDigits;
+    } else {
+        text += groupThousands(rounded.integerDigits, symbols.grouping);
+    }
+    return text;
+}
+
+std::string PatternFormat(double value, Pattern pattern, const LocaleSymbols& symbols) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-∞" : "∞";
+    return PatternFormat(exactDecimal(value), pattern, symbols);
+}
+
+std::string PatternFormat(std::string_view text, Pattern pattern, const LocaleSymbols& symbols) {
+    const auto number = ParseLocaleDecimal(text, symbols);
+    if (!number) return std::string(text);
+    return PatternFormat(*number, pattern, symbols);
+}
+
+}  // namespace vesquin
