@@ -1,0 +1,47 @@
+// The window icon comes from a resource compiled into a static library; these tests
+// fail if the resource is not linked or not registered, which would leave every
+// window with the platform's blank icon.
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QTest>
+
+#include "application_icon.h"
+
+class ApplicationIconTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void offersEverySizeDesktopsAskFor() {
+        const QList<QSize> sizes = vesquin::applicationIcon().availableSizes();
+        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    }
+
+    void drawsAPlateOnATransparentGround_data() {
+        QTest::addColumn<int>("side");
+        QTest::newRow("16") << 16;
+        QTest::newRow("32") << 32;
+        QTest::newRow("256") << 256;
+    }
+
+    // A real picture, not a missing file: transparent corners, an opaque plate whose
+    // body is clay-coloured (red well above blue).
+    void drawsAPlateOnATransparentGround() {
+        QFETCH(int, side);
+        const QImage image =
+            vesquin::applicationIcon().pixmap(QSize(side, side)).toImage().convertToFormat(
+                QImage::Format_ARGB32);
+        QCOMPARE(image.size(), QSize(side, side));
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(side - 1, side - 1)), 0);
+        // Halfway between the centre and the rim, clear of the sights.
+        const QRgb body = image.pixel(side * 5 / 16, side * 5 / 16);
+        QCOMPARE(qAlpha(body), 255);
+        QVERIFY2(qRed(body) > qBlue(body) + 100, qPrintable(QString::number(body, 16)));
+    }
+};
+
+QTEST_MAIN(ApplicationIconTest)
+#include "application_icon_test.moc"
