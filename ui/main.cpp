@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "application_icon.h"
+#include "application_identity.h"
 #include "fonts.h"
 #include "locale_symbols.h"
 #include "main_window.h"
@@ -9,7 +11,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vesquin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QString::fromLatin1(vesquin::kApplicationVersion));
+    QApplication::setDesktopFileName(QString::fromLatin1(vesquin::kDesktopFileName));
+    QApplication::setWindowIcon(vesquin::applicationIcon());
     vesquin::InstallQtTranslations(app);
     vesquin::InstallFontSubstitutions();
     vesquin::MainWindow window(vesquin::SymbolsFromLocale(QLocale::system()));
