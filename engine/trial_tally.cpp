@@ -89,28 +89,45 @@ void tallyBlocksBaseline(UniformSource::LaneState& state, std::int32_t blocks,
 
 using BlockKernel = void (*)(UniformSource::LaneState&, std::int32_t, LaneCounts&);
 
-BlockKernel chooseKernel() {
+BlockKernel kernelFor(VectorUnit unit) {
+    switch (unit) {
 #ifdef VESQUIN_RUNTIME_DISPATCH
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
-        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq")) {
-        return tallyBlocksAvx512;
-    }
-    if (__builtin_cpu_supports("avx2")) return tallyBlocksAvx2;
+        case VectorUnit::Avx512: return tallyBlocksAvx512;
+        case VectorUnit::Avx2: return tallyBlocksAvx2;
 #endif
-    return tallyBlocksBaseline;
+        default: return tallyBlocksBaseline;
+    }
 }
 
 }  // namespace
 
+std::vector<VectorUnit> SupportedVectorUnits() {
+    std::vector<VectorUnit> units;
+#ifdef VESQUIN_RUNTIME_DISPATCH
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
+        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq") &&
+        __builtin_cpu_supports("avx512cd")) {
+        units.push_back(VectorUnit::Avx512);
+    }
+    if (__builtin_cpu_supports("avx2")) units.push_back(VectorUnit::Avx2);
+#endif
+    units.push_back(VectorUnit::Baseline);
+    return units;
+}
+
 RunTally TallyTrials(std::int32_t trials, UniformSource& source) {
+    static const VectorUnit widest = SupportedVectorUnits().front();
+    return TallyTrials(trials, source, widest);
+}
+
+RunTally TallyTrials(std::int32_t trials, UniformSource& source, VectorUnit unit) {
     RunTally tally;
     if (trials < 1) return tally;
 
-    static const BlockKernel kernel = chooseKernel();
     LaneCounts counts;
     const auto lanes = static_cast<std::int32_t>(kLanes);
-    kernel(source.lanes(), trials / lanes, counts);
+    kernelFor(unit)(source.lanes(), trials / lanes, counts);
     for (std::size_t k = 0; k < kLanes; ++k) {
         tally.oneCount += counts.one[k];
         tally.threeCount += counts.three[k];

@@ -4,6 +4,7 @@
 // different plates were picked.
 
 #include <cstdint>
+#include <vector>
 
 #include "uniform_source.h"
 
@@ -36,5 +37,12 @@ inline TrialOutcome Classify(std::uint8_t c1, std::uint8_t c2, std::uint8_t c3) 
 // from lane t mod kLanes. The caller keeps 5 * trials within int32 (see
 // kRunMaximumTrials); fewer than 1 trial performs none.
 RunTally TallyTrials(std::int32_t trials, UniformSource& source);
+
+// The vector units the trial loop has a path for. TallyTrials takes the widest
+// one the processor has; every path gives the same tallies.
+enum class VectorUnit { Baseline, Avx2, Avx512 };
+std::vector<VectorUnit> SupportedVectorUnits();
+// `unit` must be one of SupportedVectorUnits().
+RunTally TallyTrials(std::int32_t trials, UniformSource& source, VectorUnit unit);
 
 }  // namespace vesquin
