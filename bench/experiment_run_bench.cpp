@@ -23,3 +23,27 @@ void BM_ExperimentRun(benchmark::State& state) {
 BENCHMARK(BM_ExperimentRun)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+namespace {
+
+// The trial loop alone on each vector path the processor has, so that one
+// machine shows what slower processors would get.
+void BM_TallyTrials(benchmark::State& state, vesquin::VectorUnit unit) {
+    vesquin::UniformSource source(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vesquin::TallyTrials(1000000, source, unit));
+    }
+    state.SetItemsProcessed(state.iterations() * 1000000);
+}
+
+const bool kRegistered = [] {
+    for (const vesquin::VectorUnit unit : vesquin::SupportedVectorUnits()) {
+        const char* name = unit == vesquin::VectorUnit::Avx512 ? "BM_TallyTrials/Avx512/1000000"
+                           : unit == vesquin::VectorUnit::Avx2 ? "BM_TallyTrials/Avx2/1000000"
+                                                               : "BM_TallyTrials/Baseline/1000000";
+        benchmark::RegisterBenchmark(name, BM_TallyTrials, unit)->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
+
+}  // namespace
