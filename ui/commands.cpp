@@ -38,6 +38,8 @@ void TellRunFailure(QWidget* window, const TextBoxes& boxes, const QString& mess
                     window);
     box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
     box.exec();
+    // Not every window system hands the activation back to the window by itself.
+    window->activateWindow();
     QLineEdit* count = CountBox(boxes);
     count->setFocus();
     count->selectAll();

@@ -1,0 +1,56 @@
+// What the program takes from the user's settings, and the Spanish of Qt's own texts.
+#include <QtTest>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <memory>
+
+#include "locale_symbols.h"
+#include "translations.h"
+
+class LocaleTextsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void symbolsComeFromTheLocale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("decimal");
+        QTest::addColumn<QString>("grouping");
+
+        QTest::newRow("Spanish (Spain)") << QLocale(QLocale::Spanish, QLocale::Spain) << ","
+                                         << ".";
+        QTest::newRow("English (United States)")
+            << QLocale(QLocale::English, QLocale::UnitedStates) << "."
+            << ",";
+        QTest::newRow("French (France)")
+            << QLocale(QLocale::French, QLocale::France) << "," << QStringLiteral("\u202f");
+        // The tests run with LC_ALL=es_ES.UTF-8, whether or not that locale is generated.
+        QTest::newRow("the system's, from the environment") << QLocale::system() << ","
+                                                            << ".";
+    }
+
+    void symbolsComeFromTheLocale() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, decimal);
+        QFETCH(QString, grouping);
+        const vesquin::LocaleSymbols symbols = vesquin::SymbolsFromLocale(locale);
+        QCOMPARE(QString::fromStdString(symbols.decimal), decimal);
+        QCOMPARE(QString::fromStdString(symbols.grouping), grouping);
+    }
+
+    void textBoxMenuIsSpanish() {
+        QVERIFY(vesquin::InstallQtTranslations(*QCoreApplication::instance()));
+        QLineEdit box;
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator()) texts << action->text().section(u'\t', 0, 0);
+        QVERIFY2(texts.contains(QStringLiteral("&Deshacer")), qPrintable(texts.join(u", ")));
+        QVERIFY2(texts.contains(QStringLiteral("&Copiar")), qPrintable(texts.join(u", ")));
+    }
+};
+
+QTEST_MAIN(LocaleTextsTest)
+#include "locale_texts_test.moc"
