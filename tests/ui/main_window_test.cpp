@@ -69,6 +69,8 @@ class MainWindowTest : public QObject {
     void open() {
         m_window = std::make_unique<MainWindow>(vesquin::kSpanishSymbols);
         m_window->show();
+        // Without a window manager (Xvfb) nothing else activates the window.
+        m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
 
