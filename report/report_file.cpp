@@ -1,0 +1,49 @@
+#include "report_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace vesquin {
+
+namespace {
+
+// Far more copies than one second of printing can make; a bound so that a
+// folder that refuses every name cannot keep the command going for ever.
+constexpr int kMaximumCopies = 1000;
+
+}  // namespace
+
+QString ReportFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+QString ReportFileName(const QDateTime& when, int copy) {
+    QString name =
+        QStringLiteral("Vesquin - informe ") + when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+    if (copy >= 2) name += QStringLiteral(" (%1)").arg(copy);
+    return name + QStringLiteral(".pdf");
+}
+
+ReportFile CreateReportFile(const QString& folder, const QDateTime& when) {
+    if (!QDir().mkpath(folder)) {
+        return {nullptr, QStringLiteral("No se puede crear la carpeta %1.")
+                             .arg(QDir::toNativeSeparators(folder))};
+    }
+    const QDir dir(folder);
+    for (int copy = 1; copy <= kMaximumCopies; ++copy) {
+        auto file = std::make_unique<QFile>(dir.filePath(ReportFileName(when, copy)));
+        if (file->exists()) continue;
+        // NewOnly fails rather than truncate a file that appeared since the check.
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly)) return {std::move(file), {}};
+        if (file->exists()) continue;
+        return {nullptr, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file->fileName()),
+                                                      file->errorString())};
+    }
+    return {nullptr, QStringLiteral("Hay demasiados informes con la misma hora en %1.")
+                         .arg(QDir::toNativeSeparators(folder))};
+}
+
+}  // namespace vesquin

@@ -1,0 +1,32 @@
+#pragma once
+
+// Where the report goes when there is no printer: a new PDF file in the user's
+// documents folder, named after the moment of printing.
+
+#include <QString>
+
+#include <memory>
+
+class QDateTime;
+class QFile;
+
+namespace vesquin {
+
+// The documents folder, or the home folder where the system names none.
+QString ReportFolder();
+
+// "Vesquin - informe 2026-12-08 15.31.47.pdf" for the first copy;
+// copy 2 and later add " (2)", " (3)"... before the extension.
+QString ReportFileName(const QDateTime& when, int copy);
+
+struct ReportFile {
+    std::unique_ptr<QFile> file;  // open for writing; null on failure
+    QString error;                // why it could not be created, for the user
+};
+
+// Creates `folder` if missing, then a new file named for `when`, never
+// overwriting one that exists, not even one made a moment before by another
+// program: the next copy number is taken instead.
+ReportFile CreateReportFile(const QString& folder, const QDateTime& when);
+
+}  // namespace vesquin
