@@ -5,9 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "commands.h"
+#include "print_command.h"
 #include "run_messages.h"
 
 namespace vesquin {
@@ -69,7 +72,11 @@ void MainWindow::clear() {
 }
 
 void MainWindow::print() {
-    // The printed report is bound here.
+    const auto readBox = [this](std::string_view box) {
+        return boxText(QString::fromUtf8(box.data(), static_cast<qsizetype>(box.size())))
+            .toStdString();
+    };
+    PrintReport(this, readBox, m_symbols);
 }
 
 void MainWindow::end() {
