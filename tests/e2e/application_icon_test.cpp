@@ -30,9 +30,10 @@ class ApplicationIconTest : public QObject {
     // body is clay-coloured (red well above blue).
     void drawsAPlateOnATransparentGround() {
         QFETCH(int, side);
-        const QImage image =
-            vesquin::applicationIcon().pixmap(QSize(side, side)).toImage().convertToFormat(
-                QImage::Format_ARGB32);
+        const QImage image = vesquin::applicationIcon()
+                                 .pixmap(QSize(side, side))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(image.size(), QSize(side, side));
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(image.pixel(side - 1, side - 1)), 0);
