@@ -30,7 +30,7 @@ enum class Colours {
     Theoretical,  // text 0,0,255 on 192,192,192
 };
 
-struct ControlSpec {
+struct ControlPlacement {
     const char* name;
     Kind kind;
     const char* container;         // nullptr: the window itself
@@ -57,81 +57,81 @@ constexpr const char* kProblemStatement =
 
 // Containers come before the controls they hold.
 constexpr std::array kControls{
-    ControlSpec{"Label14", Kind::Label, nullptr, 720, 120, 9375, 495, "VESQUIN", Face::F3,
+    ControlPlacement{"Label14", Kind::Label, nullptr, 720, 120, 9375, 495, "VESQUIN", Face::F3,
                 Colours::Red, true, 28, nullptr},
-    ControlSpec{"Label15", Kind::Label, nullptr, 600, 600, 9615, 255, "(Simulación por ordenador)",
+    ControlPlacement{"Label15", Kind::Label, nullptr, 600, 600, 9615, 255, "(Simulación por ordenador)",
                 Face::F1, Colours::Red, true, 29, nullptr},
-    ControlSpec{"Label18", Kind::Label, nullptr, 240, 1080, 9855, 975, kProblemStatement, Face::F1,
+    ControlPlacement{"Label18", Kind::Label, nullptr, 240, 1080, 9855, 975, kProblemStatement, Face::F1,
                 Colours::DarkRed, true, 31, nullptr},
-    ControlSpec{"Label19", Kind::Label, nullptr, 2160, 1920, 6375, 615,
+    ControlPlacement{"Label19", Kind::Label, nullptr, 2160, 1920, 6375, 615,
                 "¿Cuál es el número de platos más probable que romperán? ¿Cuántos quedarán "
                 "intactos, por término medio?",
                 Face::F1B, Colours::DarkRed, true, 32, nullptr},
-    ControlSpec{"Frame2", Kind::Frame, nullptr, 360, 2640, 6615, 975, "Datos", Face::Default,
+    ControlPlacement{"Frame2", Kind::Frame, nullptr, 360, 2640, 6615, 975, "Datos", Face::Default,
                 Colours::System, false, 19, nullptr},
-    ControlSpec{"cmdSimular", Kind::Button, nullptr, 7200, 2760, 1215, 375, "&Simular", Face::F1,
+    ControlPlacement{"cmdSimular", Kind::Button, nullptr, 7200, 2760, 1215, 375, "&Simular", Face::F1,
                 Colours::System, false, 0, nullptr},
-    ControlSpec{"cmdImprimir", Kind::Button, nullptr, 8520, 2760, 1215, 375, "&Imprimir", Face::F1,
+    ControlPlacement{"cmdImprimir", Kind::Button, nullptr, 8520, 2760, 1215, 375, "&Imprimir", Face::F1,
                 Colours::System, false, 23, nullptr},
-    ControlSpec{"cmdBorrar", Kind::Button, nullptr, 7200, 3240, 1215, 375, "&Borrar", Face::F1,
+    ControlPlacement{"cmdBorrar", Kind::Button, nullptr, 7200, 3240, 1215, 375, "&Borrar", Face::F1,
                 Colours::System, false, 18, nullptr},
-    ControlSpec{"cmdSalir", Kind::Button, nullptr, 8520, 3240, 1215, 375, "&Terminar", Face::F1,
+    ControlPlacement{"cmdSalir", Kind::Button, nullptr, 8520, 3240, 1215, 375, "&Terminar", Face::F1,
                 Colours::System, false, 21, nullptr},
-    ControlSpec{"Frame1", Kind::Frame, nullptr, 360, 3840, 9375, 3255, "Resultados", Face::Default,
+    ControlPlacement{"Frame1", Kind::Frame, nullptr, 360, 3840, 9375, 3255, "Resultados", Face::Default,
                 Colours::System, false, 2, nullptr},
-    ControlSpec{"Label11", Kind::Label, nullptr, 3600, 7200, 3615, 255,
+    ControlPlacement{"Label11", Kind::Label, nullptr, 3600, 7200, 3615, 255,
                 "Un problema de probabilidad", Face::F4, Colours::System, true, 22, nullptr},
 
-    ControlSpec{"Label1", Kind::Label, "Frame2", 360, 360, 4695, 375,
+    ControlPlacement{"Label1", Kind::Label, "Frame2", 360, 360, 4695, 375,
                 "Indica cuántas veces haremos la simulación", Face::F1B, Colours::System, false, 20,
                 nullptr},
-    ControlSpec{"Label16", Kind::Label, "Frame2", 240, 600, 4695, 255, "(Máximo 1.000.000)",
+    ControlPlacement{"Label16", Kind::Label, "Frame2", 240, 600, 4695, 255, "(Máximo 1.000.000)",
                 Face::Default, Colours::System, true, 30, nullptr},
-    ControlSpec{"txtNs", Kind::TextBox, "Frame2", 5040, 360, 1215, 360, "", Face::F1B,
+    ControlPlacement{"txtNs", Kind::TextBox, "Frame2", 5040, 360, 1215, 360, "", Face::F1B,
                 Colours::System, true, 1, "Número de veces que haremos la simulación"},
 
-    ControlSpec{"Label9", Kind::Label, "Frame1", 4560, 360, 1695, 375, "Nº de veces", Face::F1B,
+    ControlPlacement{"Label9", Kind::Label, "Frame1", 4560, 360, 1695, 375, "Nº de veces", Face::F1B,
                 Colours::System, true, 12, nullptr},
-    ControlSpec{"Label10", Kind::Label, "Frame1", 6720, 360, 495, 255, "%", Face::F1B,
+    ControlPlacement{"Label10", Kind::Label, "Frame1", 6720, 360, 495, 255, "%", Face::F1B,
                 Colours::System, true, 13, nullptr},
-    ControlSpec{"Label12", Kind::Label, "Frame1", 7920, 120, 975, 495, "% Teórico", Face::F1B,
+    ControlPlacement{"Label12", Kind::Label, "Frame1", 7920, 120, 975, 495, "% Teórico", Face::F1B,
                 Colours::System, true, 27, nullptr},
-    ControlSpec{"Label3", Kind::Label, "Frame1", 720, 840, 3855, 255,
+    ControlPlacement{"Label3", Kind::Label, "Frame1", 720, 840, 3855, 255,
                 "Se rompe un solo plato .....................", Face::F1B, Colours::System, false,
                 4, nullptr},
-    ControlSpec{"Label4", Kind::Label, "Frame1", 720, 1200, 3735, 255,
+    ControlPlacement{"Label4", Kind::Label, "Frame1", 720, 1200, 3735, 255,
                 "Rompen dos platos ...........................", Face::F1B, Colours::System, false,
                 5, nullptr},
-    ControlSpec{"Label5", Kind::Label, "Frame1", 720, 1560, 3735, 255,
+    ControlPlacement{"Label5", Kind::Label, "Frame1", 720, 1560, 3735, 255,
                 "Rompen tres platos ...........................", Face::F1B, Colours::System, false,
                 6, nullptr},
-    ControlSpec{"txtS1", Kind::TextBox, "Frame1", 4800, 720, 1215, 375, " ", Face::F1B,
+    ControlPlacement{"txtS1", Kind::TextBox, "Frame1", 4800, 720, 1215, 375, " ", Face::F1B,
                 Colours::Simulated, true, 8, "Se rompe un solo plato, número de veces"},
-    ControlSpec{"txtS2", Kind::TextBox, "Frame1", 4800, 1080, 1215, 375, " ", Face::F1B,
+    ControlPlacement{"txtS2", Kind::TextBox, "Frame1", 4800, 1080, 1215, 375, " ", Face::F1B,
                 Colours::Simulated, true, 9, "Rompen dos platos, número de veces"},
-    ControlSpec{"txtS3", Kind::TextBox, "Frame1", 4800, 1440, 1215, 375, " ", Face::F1B,
+    ControlPlacement{"txtS3", Kind::TextBox, "Frame1", 4800, 1440, 1215, 375, " ", Face::F1B,
                 Colours::Simulated, true, 10, "Rompen tres platos, número de veces"},
-    ControlSpec{"txtS1p", Kind::TextBox, "Frame1", 6480, 720, 975, 375, " ", Face::F1B,
+    ControlPlacement{"txtS1p", Kind::TextBox, "Frame1", 6480, 720, 975, 375, " ", Face::F1B,
                 Colours::Simulated, true, 14, "Se rompe un solo plato, porcentaje"},
-    ControlSpec{"txtS2p", Kind::TextBox, "Frame1", 6480, 1080, 975, 375, " ", Face::F1B,
+    ControlPlacement{"txtS2p", Kind::TextBox, "Frame1", 6480, 1080, 975, 375, " ", Face::F1B,
                 Colours::Simulated, true, 15, "Rompen dos platos, porcentaje"},
-    ControlSpec{"txtS3p", Kind::TextBox, "Frame1", 6480, 1440, 975, 375, " ", Face::F1B,
+    ControlPlacement{"txtS3p", Kind::TextBox, "Frame1", 6480, 1440, 975, 375, " ", Face::F1B,
                 Colours::Simulated, true, 16, "Rompen tres platos, porcentaje"},
-    ControlSpec{"txtTeo1", Kind::TextBox, "Frame1", 7920, 720, 975, 375, "", Face::F1,
+    ControlPlacement{"txtTeo1", Kind::TextBox, "Frame1", 7920, 720, 975, 375, "", Face::F1,
                 Colours::Theoretical, true, 24, "Se rompe un solo plato, porcentaje teórico"},
-    ControlSpec{"txtTeo2", Kind::TextBox, "Frame1", 7920, 1080, 975, 375, "", Face::F1,
+    ControlPlacement{"txtTeo2", Kind::TextBox, "Frame1", 7920, 1080, 975, 375, "", Face::F1,
                 Colours::Theoretical, true, 25, "Rompen dos platos, porcentaje teórico"},
-    ControlSpec{"txtTeo3", Kind::TextBox, "Frame1", 7920, 1440, 975, 375, "", Face::F1,
+    ControlPlacement{"txtTeo3", Kind::TextBox, "Frame1", 7920, 1440, 975, 375, "", Face::F1,
                 Colours::Theoretical, true, 26, "Rompen tres platos, porcentaje teórico"},
-    ControlSpec{"Label2", Kind::Label, "Frame1", 360, 2280, 6855, 255,
+    ControlPlacement{"Label2", Kind::Label, "Frame1", 360, 2280, 6855, 255,
                 "El número más probable de platos que se rompen es .....................",
                 Face::F1B, Colours::System, false, 3, nullptr},
-    ControlSpec{"txtS6", Kind::TextBox, "Frame1", 7680, 2160, 1215, 375, " ", Face::F1B,
+    ControlPlacement{"txtS6", Kind::TextBox, "Frame1", 7680, 2160, 1215, 375, " ", Face::F1B,
                 Colours::Simulated, true, 11, "Número más probable de platos que se rompen"},
-    ControlSpec{"Label8", Kind::Label, "Frame1", 360, 2760, 6975, 255,
+    ControlPlacement{"Label8", Kind::Label, "Frame1", 360, 2760, 6975, 255,
                 "El número de platos que queda intacto, por término medio es ........", Face::F1B,
                 Colours::System, false, 7, nullptr},
-    ControlSpec{"txtMed", Kind::TextBox, "Frame1", 7680, 2640, 1215, 375, "", Face::F1B,
+    ControlPlacement{"txtMed", Kind::TextBox, "Frame1", 7680, 2640, 1215, 375, "", Face::F1B,
                 Colours::Simulated, true, 17,
                 "Número de platos que quedan intactos, por término medio"},
 };
@@ -191,13 +191,13 @@ void ApplyColours(QWidget& control, Colours colours) {
     control.setPalette(palette);
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget& container, WindowControls& controls) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlPlacement& placement, QWidget& container, WindowControls& controls) {
+    const QString text = QString::fromUtf8(placement.text);
+    switch (placement.kind) {
         case Kind::Label: {
             auto* label = new QLabel(text, &container);
             // Texts stand at the top of their boxes and wrap within them, as the layout was drawn.
-            label->setAlignment(Qt::AlignTop | (spec.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+            label->setAlignment(Qt::AlignTop | (placement.centred ? Qt::AlignHCenter : Qt::AlignLeft));
             label->setWordWrap(true);
             label->setTextFormat(Qt::PlainText);
             return label;
@@ -213,12 +213,12 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget& container, WindowContro
         }
         case Kind::TextBox: {
             auto* box = new QLineEdit(text, &container);
-            box->setAlignment(spec.centred ? Qt::AlignHCenter : Qt::AlignLeft);
-            box->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+            box->setAlignment(placement.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+            box->setAccessibleName(QString::fromUtf8(placement.accessibleName));
             // The results are the program's to write; they still take the focus so that
             // a keyboard user can reach, read and copy them.
-            box->setReadOnly(QLatin1String(spec.name) != QLatin1String("txtNs"));
-            controls.boxes.insert(QString::fromUtf8(spec.name), box);
+            box->setReadOnly(QLatin1String(placement.name) != QLatin1String("txtNs"));
+            controls.boxes.insert(QString::fromUtf8(placement.name), box);
             return box;
         }
         case Kind::Button:
@@ -241,18 +241,18 @@ WindowControls BuildWindowControls(QWidget& window) {
     WindowControls controls;
     QHash<QString, QWidget*> created;
     std::vector<std::pair<int, QWidget*>> focusable;
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlPlacement& placement : kControls) {
         QWidget* container =
-            spec.container ? created.value(QString::fromUtf8(spec.container)) : &window;
-        QWidget* control = CreateControl(spec, *container, controls);
-        control->setObjectName(QString::fromUtf8(spec.name));
-        control->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                             Pixels(spec.height));
-        control->setFont(FontFor(spec.face, windowFont));
-        ApplyColours(*control, spec.colours);
+            placement.container ? created.value(QString::fromUtf8(placement.container)) : &window;
+        QWidget* control = CreateControl(placement, *container, controls);
+        control->setObjectName(QString::fromUtf8(placement.name));
+        control->setGeometry(Pixels(placement.left), Pixels(placement.top), Pixels(placement.width),
+                             Pixels(placement.height));
+        control->setFont(FontFor(placement.face, windowFont));
+        ApplyColours(*control, placement.colours);
         created.insert(control->objectName(), control);
-        if (spec.kind == Kind::TextBox || spec.kind == Kind::Button)
-            focusable.emplace_back(spec.tab, control);
+        if (placement.kind == Kind::TextBox || placement.kind == Kind::Button)
+            focusable.emplace_back(placement.tab, control);
     }
 
     std::sort(focusable.begin(), focusable.end(),
