@@ -12,10 +12,11 @@ void BM_ExperimentRun(benchmark::State& state) {
     const std::string count = std::to_string(state.range(0));
     vesquin::UniformSource source(1);
     for (auto _ : state) {
-        const auto error = vesquin::ExperimentRun(
-            [&] { return count; },
-            [](std::string_view, const std::string& text) { benchmark::DoNotOptimize(text.data()); },
-            source, vesquin::kSpanishSymbols);
+        const auto error = vesquin::ExperimentRun([&] { return count; },
+                                                  [](std::string_view, const std::string& text) {
+                                                      benchmark::DoNotOptimize(text.data());
+                                                  },
+                                                  source, vesquin::kSpanishSymbols);
         benchmark::DoNotOptimize(error);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -21,7 +21,7 @@ inline constexpr std::int32_t kRunMaximumTrials = INT32_MAX / 5;  // 429.496.729
 
 // The result boxes, in the order a run writes them.
 inline constexpr std::array<std::string_view, 11> kResultBoxes{
-    "txtMed", "txtS1",  "txtS2",  "txtS3",   "txtS6",   "txtS1p",
+    "txtMed", "txtS1",  "txtS2",   "txtS3",   "txtS6",  "txtS1p",
     "txtS2p", "txtS3p", "txtTeo1", "txtTeo2", "txtTeo3"};
 
 struct BoxText {
@@ -57,7 +57,8 @@ CountReading ReadTrialCount(std::string_view countText, const LocaleSymbols& sym
 // percentages of one, two and three broken plates, the modal number broken
 // (2 only when two beats three; a tie gives 3), the mean number of intact plates
 // rounded half to even, and the theoretical percentages 100/36, 1500/36, 2000/36.
-ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials, const LocaleSymbols& symbols);
+ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
+                           const LocaleSymbols& symbols);
 
 using ReadCount = std::function<std::string()>;
 using WriteBox = std::function<void(std::string_view box, const std::string& text)>;

@@ -11,8 +11,12 @@ namespace {
 constexpr std::string_view kNoBreakSpace = "\u00A0";
 constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -131,8 +135,8 @@ std::optional<double> LocaleNumber(std::string_view text, const LocaleSymbols& s
     std::string plain = number->integerDigits;
     if (!number->fractionDigits.empty()) plain += "." + number->fractionDigits;
     double magnitude = 0.0;
-    const auto [end, ec] =
-        std::from_chars(plain.data(), plain.data() + plain.size(), magnitude, std::chars_format::fixed);
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude,
+                                           std::chars_format::fixed);
     (void)end;
     if (ec == std::errc::result_out_of_range) {
         // Too many digits for a double: huge when the integer part is not zero, else tiny.

@@ -33,7 +33,8 @@ struct DecimalNumber {
 // anywhere and the decimal symbol at most once, with at least one digit.
 // Where the grouping symbol is a no-break space, a plain blank stands for it too.
 // With Spanish symbols '1.000,5' reads as 1000.5; '1e3', '12 x', '' and '1,2,3' fail.
-std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text, const LocaleSymbols& symbols);
+std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
+                                                const LocaleSymbols& symbols);
 
 // ParseLocaleDecimal as a double. A number too large for a double reads as
 // plus or minus infinity, so that callers see "too large" rather than "not a number".
@@ -53,7 +54,8 @@ enum class Pattern {
 };
 
 std::string PatternFormat(double value, Pattern pattern, const LocaleSymbols& symbols);
-std::string PatternFormat(const DecimalNumber& number, Pattern pattern, const LocaleSymbols& symbols);
+std::string PatternFormat(const DecimalNumber& number, Pattern pattern,
+                          const LocaleSymbols& symbols);
 
 // The text form: a text that reads as a number by LocaleNumber is formatted from
 // its digits as typed (so no digit is lost to a double); any other text, the empty

@@ -73,17 +73,16 @@ VESQUIN_ALWAYS_INLINE void tallyBlocks(UniformSource::LaneState& state, std::int
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
 #define VESQUIN_RUNTIME_DISPATCH 1
 [[gnu::target("arch=x86-64-v4")]] void tallyBlocksAvx512(UniformSource::LaneState& state,
-                                                        std::int32_t blocks, LaneCounts& counts) {
+                                                         std::int32_t blocks, LaneCounts& counts) {
     tallyBlocks(state, blocks, counts);
 }
 [[gnu::target("avx2")]] void tallyBlocksAvx2(UniformSource::LaneState& state, std::int32_t blocks,
-                                            LaneCounts& counts) {
+                                             LaneCounts& counts) {
     tallyBlocks(state, blocks, counts);
 }
 #endif
 
-void tallyBlocksBaseline(UniformSource::LaneState& state, std::int32_t blocks,
-                         LaneCounts& counts) {
+void tallyBlocksBaseline(UniformSource::LaneState& state, std::int32_t blocks, LaneCounts& counts) {
     tallyBlocks(state, blocks, counts);
 }
 
@@ -92,10 +91,13 @@ using BlockKernel = void (*)(UniformSource::LaneState&, std::int32_t, LaneCounts
 BlockKernel kernelFor(VectorUnit unit) {
     switch (unit) {
 #ifdef VESQUIN_RUNTIME_DISPATCH
-        case VectorUnit::Avx512: return tallyBlocksAvx512;
-        case VectorUnit::Avx2: return tallyBlocksAvx2;
+        case VectorUnit::Avx512:
+            return tallyBlocksAvx512;
+        case VectorUnit::Avx2:
+            return tallyBlocksAvx2;
 #endif
-        default: return tallyBlocksBaseline;
+        default:
+            return tallyBlocksBaseline;
     }
 }
 
@@ -138,9 +140,14 @@ RunTally TallyTrials(std::int32_t trials, UniformSource& source, VectorUnit unit
         const std::uint8_t c2 = PlateFor(source.next(lane));
         const std::uint8_t c3 = PlateFor(source.next(lane));
         switch (Classify(c1, c2, c3)) {
-            case TrialOutcome::OnePlate: ++tally.oneCount; break;
-            case TrialOutcome::TwoPlates: break;
-            case TrialOutcome::ThreePlates: ++tally.threeCount; break;
+            case TrialOutcome::OnePlate:
+                ++tally.oneCount;
+                break;
+            case TrialOutcome::TwoPlates:
+                break;
+            case TrialOutcome::ThreePlates:
+                ++tally.threeCount;
+                break;
         }
     }
     tally.twoCount = trials - tally.oneCount - tally.threeCount;

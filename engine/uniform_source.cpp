@@ -23,15 +23,23 @@ std::uint64_t clockSeed() {
     return ticks ^ (reseedCount.fetch_add(1) * 0xD1B54A32D192ED03ull);
 }
 
-std::uint32_t rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
+std::uint32_t rotl(std::uint32_t x, int k) {
+    return (x << k) | (x >> (32 - k));
+}
 
 }  // namespace
 
-UniformSource::UniformSource() { reseed(); }
+UniformSource::UniformSource() {
+    reseed();
+}
 
-UniformSource::UniformSource(std::uint64_t seed) { reseed(seed); }
+UniformSource::UniformSource(std::uint64_t seed) {
+    reseed(seed);
+}
 
-void UniformSource::reseed() { reseed(clockSeed()); }
+void UniformSource::reseed() {
+    reseed(clockSeed());
+}
 
 void UniformSource::reseed(std::uint64_t seed) {
     std::uint64_t mixer = seed;
@@ -58,7 +66,9 @@ std::uint32_t UniformSource::step(LaneState& state, std::size_t lane) {
     return result;
 }
 
-float UniformSource::next(std::size_t lane) { return toUnit(step(m_lanes, lane)); }
+float UniformSource::next(std::size_t lane) {
+    return toUnit(step(m_lanes, lane));
+}
 
 float UniformSource::next() {
     const std::size_t lane = m_nextLane;

@@ -11,7 +11,7 @@
 namespace vesquin {
 
 class UniformSource {
-public:
+  public:
     static constexpr std::size_t kLanes = 16;
 
     // The lanes' state, one array per state word, so a loop over the lanes vectorises.
@@ -42,11 +42,9 @@ public:
     static std::uint32_t step(LaneState& state, std::size_t lane);
 
     // The top 24 bits as a float: exact, so 0xFFFFFFFF gives 1 - 2^-24, never 1.0f.
-    static float toUnit(std::uint32_t bits) {
-        return static_cast<float>(bits >> 8) * 0x1p-24f;
-    }
+    static float toUnit(std::uint32_t bits) { return static_cast<float>(bits >> 8) * 0x1p-24f; }
 
-private:
+  private:
     LaneState m_lanes{};
     std::size_t m_nextLane = 0;
 };

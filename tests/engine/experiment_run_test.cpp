@@ -21,12 +21,11 @@ RecordedRun run(const std::string& countText, std::uint64_t seed = 1,
                 std::int32_t maximum = kRunMaximumTrials) {
     RecordedRun recorded;
     UniformSource source(seed);
-    recorded.error = ExperimentRun(
-        [&] { return countText; },
-        [&](std::string_view box, const std::string& text) {
-            recorded.writes.emplace_back(std::string(box), text);
-        },
-        source, symbols, maximum);
+    recorded.error = ExperimentRun([&] { return countText; },
+                                   [&](std::string_view box, const std::string& text) {
+                                       recorded.writes.emplace_back(std::string(box), text);
+                                   },
+                                   source, symbols, maximum);
     return recorded;
 }
 
@@ -76,8 +75,9 @@ TEST(ExperimentRun, CountsAddUpAndPercentagesAddUpToAHundred) {
         SCOPED_TRACE(count);
         const std::int32_t trials = *HalfEvenRoundInt32(*LocaleNumber(count, kSpanishSymbols));
         const auto boxes = run(count).boxes();
-        EXPECT_EQ(countIn(boxes.at("txtS1")) + countIn(boxes.at("txtS2")) + countIn(boxes.at("txtS3")),
-                  trials);
+        EXPECT_EQ(
+            countIn(boxes.at("txtS1")) + countIn(boxes.at("txtS2")) + countIn(boxes.at("txtS3")),
+            trials);
         const double percentTotal = *LocaleNumber(boxes.at("txtS1p"), kSpanishSymbols) +
                                     *LocaleNumber(boxes.at("txtS2p"), kSpanishSymbols) +
                                     *LocaleNumber(boxes.at("txtS3p"), kSpanishSymbols);
@@ -123,11 +123,16 @@ TEST(ExperimentRun, ABadCountWritesNoBoxAndSaysWhy) {
         RunFailure failure;
     };
     const Case cases[] = {
-        {"", RunFailure::EmptyCount},          {"  \t", RunFailure::EmptyCount},
-        {"abc", RunFailure::NotANumber},       {"10 platos", RunFailure::NotANumber},
-        {"1e3", RunFailure::NotANumber},       {"1,2,3", RunFailure::NotANumber},
-        {"0", RunFailure::FewerThanOne},       {"-5", RunFailure::FewerThanOne},
-        {"0,4", RunFailure::FewerThanOne},     {",5", RunFailure::FewerThanOne},
+        {"", RunFailure::EmptyCount},
+        {"  \t", RunFailure::EmptyCount},
+        {"abc", RunFailure::NotANumber},
+        {"10 platos", RunFailure::NotANumber},
+        {"1e3", RunFailure::NotANumber},
+        {"1,2,3", RunFailure::NotANumber},
+        {"0", RunFailure::FewerThanOne},
+        {"-5", RunFailure::FewerThanOne},
+        {"0,4", RunFailure::FewerThanOne},
+        {",5", RunFailure::FewerThanOne},
         {"-99999999999", RunFailure::FewerThanOne},
         {"429.496.730", RunFailure::MoreThanMaximum},
         {"2147483648", RunFailure::MoreThanMaximum},
@@ -135,7 +140,8 @@ TEST(ExperimentRun, ABadCountWritesNoBoxAndSaysWhy) {
     };
     for (const auto& [count, failure] : cases) {
         const RecordedRun recorded = run(count);
-        EXPECT_EQ(recorded.error, (RunError{failure, kRunMaximumTrials})) << "count '" << count << "'";
+        EXPECT_EQ(recorded.error, (RunError{failure, kRunMaximumTrials}))
+            << "count '" << count << "'";
         EXPECT_TRUE(recorded.writes.empty()) << "count '" << count << "'";
     }
     const RecordedRun huge = run(std::string(400, '9'));
@@ -160,12 +166,12 @@ TEST(ComposeResults, ModeIsTwoOnlyWhenTwoPlatesWinAndTheMeanRoundsHalfToEven) {
         const char* mean;
     };
     const Case cases[] = {
-        {{0, 1, 1, 7}, 2, "3", "4"},        // a tie gives 3; 3.5 intact rounds to 4
-        {{0, 2, 1, 11}, 3, "2", "4"},       // 3.67
-        {{1, 0, 1, 8}, 2, "3", "4"},        // 4.0
-        {{1, 1, 0, 9}, 2, "2", "4"},        // 4.5 rounds to the even 4
-        {{3, 0, 1, 18}, 4, "3", "4"},       // 4.5 again
-        {{5, 0, 0, 25}, 5, "3", "5"},       // one plate takes no part in the mode
+        {{0, 1, 1, 7}, 2, "3", "4"},   // a tie gives 3; 3.5 intact rounds to 4
+        {{0, 2, 1, 11}, 3, "2", "4"},  // 3.67
+        {{1, 0, 1, 8}, 2, "3", "4"},   // 4.0
+        {{1, 1, 0, 9}, 2, "2", "4"},   // 4.5 rounds to the even 4
+        {{3, 0, 1, 18}, 4, "3", "4"},  // 4.5 again
+        {{5, 0, 0, 25}, 5, "3", "5"},  // one plate takes no part in the mode
         {{0, 0, 4, 12}, 4, "3", "3"},
     };
     for (const auto& [tally, trials, mode, mean] : cases) {

@@ -24,34 +24,62 @@ void expectReadings(const LocaleSymbols& symbols, std::initializer_list<ReadingC
 
 TEST(LocaleNumber, ReadsPlainAndGroupedNumbersWithSpanishSymbols) {
     expectReadings(kSpanishSymbols, {
-        {"1.000.000", 1000000}, {"1000", 1000}, {"1.000", 1000}, {"12,5", 12.5},
-        {" 8 ", 8}, {"\t42\t", 42}, {"-7", -7}, {"+3", 3}, {",5", 0.5}, {"5,", 5},
-        {"1.0.0", 100}, {"0007", 7}, {"1.234,567", 1234.567}, {"-0", 0},
-    });
+                                        {"1.000.000", 1000000},
+                                        {"1000", 1000},
+                                        {"1.000", 1000},
+                                        {"12,5", 12.5},
+                                        {" 8 ", 8},
+                                        {"\t42\t", 42},
+                                        {"-7", -7},
+                                        {"+3", 3},
+                                        {",5", 0.5},
+                                        {"5,", 5},
+                                        {"1.0.0", 100},
+                                        {"0007", 7},
+                                        {"1.234,567", 1234.567},
+                                        {"-0", 0},
+                                    });
 }
 
 TEST(LocaleNumber, ReadsWithEnglishSymbols) {
     expectReadings(kEnglishSymbols, {
-        {"1,000,000", 1000000}, {"12.5", 12.5}, {"1,000.25", 1000.25}, {".5", 0.5},
-    });
+                                        {"1,000,000", 1000000},
+                                        {"12.5", 12.5},
+                                        {"1,000.25", 1000.25},
+                                        {".5", 0.5},
+                                    });
     expectReadings(kEnglishSymbols, {{"12,5", 125}, {"1.000.000", std::nullopt}});
 }
 
 TEST(LocaleNumber, RejectsWhatIsNotAPlainDecimalNumber) {
     expectReadings(kSpanishSymbols, {
-        {"", std::nullopt}, {"   ", std::nullopt}, {"x", std::nullopt},
-        {"1000abc", std::nullopt}, {"10 platos", std::nullopt}, {"1e3", std::nullopt},
-        {"0x10", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt},
-        {"1,2,3", std::nullopt}, {"5-", std::nullopt}, {"+-5", std::nullopt},
-        {"-", std::nullopt}, {",", std::nullopt}, {".", std::nullopt}, {"4 2", std::nullopt},
-        {"1 000", std::nullopt}, {"١٢", std::nullopt},
-    });
+                                        {"", std::nullopt},
+                                        {"   ", std::nullopt},
+                                        {"x", std::nullopt},
+                                        {"1000abc", std::nullopt},
+                                        {"10 platos", std::nullopt},
+                                        {"1e3", std::nullopt},
+                                        {"0x10", std::nullopt},
+                                        {"inf", std::nullopt},
+                                        {"nan", std::nullopt},
+                                        {"1,2,3", std::nullopt},
+                                        {"5-", std::nullopt},
+                                        {"+-5", std::nullopt},
+                                        {"-", std::nullopt},
+                                        {",", std::nullopt},
+                                        {".", std::nullopt},
+                                        {"4 2", std::nullopt},
+                                        {"1 000", std::nullopt},
+                                        {"١٢", std::nullopt},
+                                    });
 }
 
 TEST(LocaleNumber, AcceptsAPlainBlankWhereTheGroupingSymbolIsANoBreakSpace) {
     expectReadings(kFrench, {
-        {"1\u202F000\u202F000", 1000000}, {"1 000 000", 1000000}, {"2 500,5", 2500.5},
-    });
+                                {"1\u202F000\u202F000", 1000000},
+                                {"1 000 000", 1000000},
+                                {"2 500,5", 2500.5},
+                            });
     expectReadings(LocaleSymbols{",", "\u00A0"}, {{"1 000", 1000}, {"1\u00A0000", 1000}});
 }
 
@@ -64,8 +92,17 @@ TEST(LocaleNumber, ReadsNumbersTooLargeForADoubleAsInfinite) {
 
 TEST(HalfEvenRound, SendsHalvesToTheEvenNeighbour) {
     const std::pair<double, double> cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {3.47, 3},
-        {3.51, 4}, {-0.4, -0.0}, {1e15 + 0.5, 1e15}, {4503599627370497.0, 4503599627370497.0},
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-3.5, -4},
+        {3.47, 3},
+        {3.51, 4},
+        {-0.4, -0.0},
+        {1e15 + 0.5, 1e15},
+        {4503599627370497.0, 4503599627370497.0},
     };
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(HalfEvenRound(value), expected) << value;
@@ -142,9 +179,17 @@ TEST(PatternFormat, FormatsHugeValuesFromTheirExactDigits) {
 
 TEST(PatternFormat, TextThatIsANumberIsFormattedAndAnyOtherTextIsKept) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1000", "1.000"}, {"1.000", "1.000"}, {"7", "07"}, {" 7 ", "07"},
-        {"1000000", "1.000.000"}, {"2,5", "03"}, {"-3", "-03"}, {"", ""}, {" ", " "},
-        {"abc", "abc"}, {"10 platos", "10 platos"},
+        {"1000", "1.000"},
+        {"1.000", "1.000"},
+        {"7", "07"},
+        {" 7 ", "07"},
+        {"1000000", "1.000.000"},
+        {"2,5", "03"},
+        {"-3", "-03"},
+        {"", ""},
+        {" ", " "},
+        {"abc", "abc"},
+        {"10 platos", "10 platos"},
         {"999999999999999999999999", "999.999.999.999.999.999.999.999"},
     };
     for (const auto& [text, expected] : cases) {

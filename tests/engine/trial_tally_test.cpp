@@ -32,9 +32,15 @@ RunTally scalarTally(std::int32_t trials, UniformSource& source) {
         const std::uint8_t c2 = PlateFor(source.next(lane));
         const std::uint8_t c3 = PlateFor(source.next(lane));
         switch (Classify(c1, c2, c3)) {
-            case TrialOutcome::OnePlate: ++tally.oneCount, tally.intactTotal += 5; break;
-            case TrialOutcome::TwoPlates: ++tally.twoCount, tally.intactTotal += 4; break;
-            case TrialOutcome::ThreePlates: ++tally.threeCount, tally.intactTotal += 3; break;
+            case TrialOutcome::OnePlate:
+                ++tally.oneCount, tally.intactTotal += 5;
+                break;
+            case TrialOutcome::TwoPlates:
+                ++tally.twoCount, tally.intactTotal += 4;
+                break;
+            case TrialOutcome::ThreePlates:
+                ++tally.threeCount, tally.intactTotal += 3;
+                break;
         }
     }
     return tally;
@@ -66,7 +72,8 @@ TEST(TallyTrials, OutcomesAddUpToTheTrialsAndTheIntactPlatesToTheirSum) {
     for (const std::int32_t n : {1, 2, 17, 1000, 123457}) {
         const RunTally tally = TallyTrials(n, source);
         EXPECT_EQ(tally.oneCount + tally.twoCount + tally.threeCount, n);
-        EXPECT_EQ(tally.intactTotal, 5 * tally.oneCount + 4 * tally.twoCount + 3 * tally.threeCount);
+        EXPECT_EQ(tally.intactTotal,
+                  5 * tally.oneCount + 4 * tally.twoCount + 3 * tally.threeCount);
     }
     EXPECT_EQ(TallyTrials(0, source), RunTally{});
     EXPECT_EQ(TallyTrials(-5, source), RunTally{});

@@ -54,7 +54,8 @@ TEST(UniformSource, ClockReseedsInARowGiveDifferentSequences) {
         sequences.push_back(draws(source, 16));
     }
     for (std::size_t i = 0; i < sequences.size(); ++i) {
-        for (std::size_t j = i + 1; j < sequences.size(); ++j) EXPECT_NE(sequences[i], sequences[j]);
+        for (std::size_t j = i + 1; j < sequences.size(); ++j)
+            EXPECT_NE(sequences[i], sequences[j]);
     }
 }
 

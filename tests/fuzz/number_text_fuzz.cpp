@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const LocaleSymbols& symbols : kSymbolSets) {
         const auto value = vesquin::LocaleNumber(text, symbols);
-        for (Pattern pattern : {Pattern::Grouped, Pattern::GroupedTwoDigits, Pattern::TwoDecimals}) {
+        for (Pattern pattern :
+             {Pattern::Grouped, Pattern::GroupedTwoDigits, Pattern::TwoDecimals}) {
             const std::string formatted = vesquin::PatternFormat(text, pattern, symbols);
             check(value.has_value() || formatted == text);
         }
