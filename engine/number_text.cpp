@@ -146,9 +146,10 @@ std::optional<double> LocaleNumber(std::string_view text, const LocaleSymbols& s
 }
 
 double HalfEvenRound(double value) {
-    const double nearest = std::round(value);  // halves away from zero
+    // std::round sends halves away from zero; a half goes to the even neighbour instead,
+    // which is twice the nearest integer to value / 2 (exact: halving a double is).
     if (std::fabs(value - std::trunc(value)) == 0.5) return 2.0 * std::round(value / 2.0);
-    return nearest;
+    return std::round(value);
 }
 
 std::optional<std::int32_t> HalfEvenRoundInt32(double value) {
