@@ -41,7 +41,8 @@ const bool kRegistered = [] {
     for (const vesquin::VectorUnit unit : vesquin::SupportedVectorUnits()) {
         const char* name = unit == vesquin::VectorUnit::Avx512 ? "BM_TallyTrials/Avx512/1000000"
                            : unit == vesquin::VectorUnit::Avx2 ? "BM_TallyTrials/Avx2/1000000"
-                                                               : "BM_TallyTrials/Baseline/1000000";
+                           : unit == vesquin::VectorUnit::Sse2 ? "BM_TallyTrials/Sse2/1000000"
+                                                               : "BM_TallyTrials/Portable/1000000";
         benchmark::RegisterBenchmark(name, BM_TallyTrials, unit)->Unit(benchmark::kMicrosecond);
     }
     return true;

@@ -38,9 +38,10 @@ inline TrialOutcome Classify(std::uint8_t c1, std::uint8_t c2, std::uint8_t c3) 
 // kRunMaximumTrials); fewer than 1 trial performs none.
 RunTally TallyTrials(std::int32_t trials, UniformSource& source);
 
-// The vector units the trial loop has a path for. TallyTrials takes the widest
-// one the processor has; every path gives the same tallies.
-enum class VectorUnit { Baseline, Avx2, Avx512 };
+// The paths the trial loop has: plain C++ left to the compiler, and hand-written
+// ones for x86-64's vector units. TallyTrials takes the widest one the processor
+// has; every path gives the same tallies.
+enum class VectorUnit { Portable, Sse2, Avx2, Avx512 };
 std::vector<VectorUnit> SupportedVectorUnits();
 // `unit` must be one of SupportedVectorUnits().
 RunTally TallyTrials(std::int32_t trials, UniformSource& source, VectorUnit unit);
