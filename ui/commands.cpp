@@ -18,8 +18,7 @@ std::optional<RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
     const QLineEdit* count = CountBox(boxes);
     const auto readCount = [count] { return count->text().toStdString(); };
     const auto writeBox = [&boxes](std::string_view box, const std::string& text) {
-        boxes.value(QString::fromUtf8(box.data(), qsizetype(box.size())))
-            ->setText(QString::fromStdString(text));
+        BoxNamed(boxes, box)->setText(QString::fromStdString(text));
     };
     return ExperimentRun(readCount, writeBox, source, symbols, kMaximumTrials);
 }
@@ -27,8 +26,7 @@ std::optional<RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
 void Clear(const TextBoxes& boxes) {
     QLineEdit* count = CountBox(boxes);
     count->clear();
-    for (std::string_view box : kResultBoxes)
-        boxes.value(QString::fromUtf8(box.data(), qsizetype(box.size())))->clear();
+    for (std::string_view box : kResultBoxes) BoxNamed(boxes, box)->clear();
     count->setFocus();
 }
 

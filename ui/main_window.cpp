@@ -73,8 +73,8 @@ void MainWindow::clear() {
 
 void MainWindow::print() {
     const auto readBox = [this](std::string_view box) {
-        return boxText(QString::fromUtf8(box.data(), static_cast<qsizetype>(box.size())))
-            .toStdString();
+        const QLineEdit* line = BoxNamed(m_controls.boxes, box);
+        return line ? line->text().toStdString() : std::string();
     };
     PrintReport(this, readBox, m_symbols);
 }

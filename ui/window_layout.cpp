@@ -231,6 +231,10 @@ QWidget* CreateControl(const ControlPlacement& placement, QWidget& container,
 
 }  // namespace
 
+QLineEdit* BoxNamed(const TextBoxes& boxes, std::string_view name) {
+    return boxes.value(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 WindowControls BuildWindowControls(QWidget& window) {
     window.setObjectName(QString::fromUtf8(kWindowName));
     window.setWindowTitle(QString::fromUtf8(kCaption));

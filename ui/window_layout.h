@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#include <string_view>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,6 +17,9 @@ namespace vesquin {
 
 // The twelve text boxes by control name: txtNs and the eleven result boxes.
 using TextBoxes = QHash<QString, QLineEdit*>;
+
+// The box called `name` (UTF-8, as the engine and the report name boxes); null for any other name.
+QLineEdit* BoxNamed(const TextBoxes& boxes, std::string_view name);
 
 struct WindowControls {
     TextBoxes boxes;
