@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks run without a display: the window benchmarks use the offscreen platform.
 #include <benchmark/benchmark.h>
 

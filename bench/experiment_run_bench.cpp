@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole run on the engine: read the count, reseed, perform the trials and
 // compose the eleven texts, with the boxes written to nowhere.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The same experiment written the straightforward way, kept here only as the
 // yardstick that every benchmark run compares the engine with.
 #include <benchmark/benchmark.h>

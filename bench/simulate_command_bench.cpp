@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole Simulate command as the user meets it: the count typed in the window,
 // cmdSimular clicked, the eleven result boxes written, and read back.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vesquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings are target options so that third-party code is never affected.
 function(vesquin_warnings target)
   if(MSVC)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // One run of the experiment: read the count, perform the trials, and write the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The trial loop for processors with AVX-512, written with intrinsics: all
 // sixteen lanes sit in one register per state word, the state update uses
 // three-way XORs and rotates, and the outcomes are counted from the comparison

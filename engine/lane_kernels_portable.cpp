@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The trial loop written lane by lane in plain C++, for the compiler to vectorise:
 // with AVX2 where the processor has it, and with whatever other processors offer.
 #include "lane_kernels.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The trial loop for every x86-64 processor, written with SSE2 intrinsics: eight
 // lanes at a time in two registers per state word, draws of the two registers
 // interleaved, and the outcomes counted from comparison masks on the scalar

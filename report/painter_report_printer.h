@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The report drawn with QPainter on a paged device: a printer, or a PDF writer.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vesquin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the set-up scripts: install Debian packages only when missing.
 
 vesquin_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window icon comes from a resource compiled into a static library; these tests
 // fail if the resource is not linked or not registered, which would leave every
 // window with the platform's blank icon.

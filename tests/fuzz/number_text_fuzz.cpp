@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads and formats arbitrary text with several symbol sets. Neither rule may
 // crash, and a formatted number must read back as the number rounded as its
 // pattern says.

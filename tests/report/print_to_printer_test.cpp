@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Printing on a real default printer: a private scheduler whose one queue,
 // TESTPDF, writes each job's PDF to a file that the test reads back.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Printing on a machine with no printer: the report becomes a PDF file in the
 // user's documents folder, and the user is told where. The home folder is a
 // temporary one, so the user's own documents are never touched.

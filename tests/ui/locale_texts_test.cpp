@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program takes from the user's settings, and the Spanish of Qt's own texts.
 #include <QtTest>
 

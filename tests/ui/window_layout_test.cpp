@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a user sees of the window before and after a run: readable texts, none clipped
 // or covering another, in the fonts actually used.
 #include <QtTest>
