@@ -23,3 +23,6 @@ ensure_packages() {
 
 # What building and running the program needs.
 vesquin_build_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue)
+
+# What building the Debian package and checking it needs, beyond the build packages.
+vesquin_package_packages=(debhelper dpkg-dev fakeroot lintian qt6-charts-dev)
