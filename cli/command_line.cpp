@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "seed_text.h"
+#include "terminal_text.h"
+#include "uniform_source.h"
+
+namespace vesquin {
+namespace {
+
+constexpr std::string_view kCount = "--ensayos";
+constexpr std::string_view kSeed = "--semilla";
+constexpr std::string_view kFormat = "--formato";
+constexpr std::string_view kVersion = "--version";
+constexpr std::array<std::string_view, 3> kHelp{"--ayuda", "-h", "--help"};
+constexpr std::array<std::string_view, 3> kWithValue{kCount, kSeed, kFormat};
+
+bool IsHelp(std::string_view name) {
+    return std::find(kHelp.begin(), kHelp.end(), name) != kHelp.end();
+}
+
+bool TakesValue(std::string_view name) {
+    return std::find(kWithValue.begin(), kWithValue.end(), name) != kWithValue.end();
+}
+
+// The option's name: the whole argument, or what comes before "=".
+std::string_view NameOf(std::string_view argument) {
+    if (!argument.starts_with("--")) return argument;
+    return argument.substr(0, argument.find('='));
+}
+
+UsageError Problem(std::string text) {
+    return UsageError{std::move(text)};
+}
+
+}  // namespace
+
+bool NamesCommandLineOption(std::span<const std::string> arguments) {
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        const std::string_view name = NameOf(argument);
+        return TakesValue(name) || IsHelp(name) || name == kVersion;
+    });
+}
+
+std::variant<CommandLineRequest, UsageError> ParseCommandLine(
+    std::span<const std::string> arguments) {
+    CommandLineRequest request;
+    bool help = false;
+    bool version = false;
+    bool countGiven = false;
+    std::string_view lastWithValue;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        const std::string_view name = NameOf(argument);
+        const bool inline_ = name.size() < argument.size();
+
+        if (IsHelp(name) || name == kVersion) {
+            if (inline_) return Problem(std::string(name) + " no lleva valor");
+            (name == kVersion ? version : help) = true;
+            continue;
+        }
+        if (!TakesValue(name)) {
+            if (argument.starts_with("-")) {
+                return Problem("opción desconocida " + QuotedForTerminal(argument));
+            }
+            return Problem("sobra " + QuotedForTerminal(argument));
+        }
+
+        std::string_view value;
+        if (inline_) {
+            value = argument.substr(name.size() + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return Problem("falta el valor de " + std::string(name));
+        }
+
+        lastWithValue = name;
+        if (name == kCount) {
+            request.countText = std::string(value);
+            countGiven = true;
+        } else if (name == kSeed) {
+            request.seed = ReadSeed(value);
+            if (!request.seed) {
+                return Problem(QuotedForTerminal(value) + " no es una semilla: un entero de 0 a " +
+                               SeedText(kMaximumSeed) + ", sin separadores");
+            }
+        } else if (value == "texto") {
+            request.format = OutputFormat::Text;
+        } else if (value == "csv") {
+            request.format = OutputFormat::Csv;
+        } else if (value == "json") {
+            request.format = OutputFormat::Json;
+        } else {
+            return Problem(QuotedForTerminal(value) + " no es un formato: texto, csv o json");
+        }
+    }
+
+    if (help) {
+        request.action = CommandLineRequest::Action::Help;
+    } else if (version) {
+        request.action = CommandLineRequest::Action::Version;
+    } else if (!countGiven) {
+        return Problem("falta --ensayos: cuántos ensayos hacer");
+    }
+    return request;
+}
+
+}  // namespace vesquin

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The program's own options, read GNU style: "--ensayos 1000" or "--ensayos=1000".
+// The value after an option is taken whatever it looks like, so "--ensayos -5" hands
+// "-5" to the count rules. Options may come in any order; a repeated one keeps its
+// last value.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+
+namespace vesquin {
+
+enum class OutputFormat { Text, Csv, Json };
+
+struct CommandLineRequest {
+    enum class Action { Run, Help, Version };
+    Action action = Action::Run;
+    std::string countText;  // as typed; the count rules read it
+    std::optional<std::uint64_t> seed;
+    OutputFormat format = OutputFormat::Text;
+
+    friend bool operator==(const CommandLineRequest&, const CommandLineRequest&) = default;
+};
+
+// What is wrong with the arguments, in Spanish, as one sentence without the program's
+// name: "falta el valor de --ensayos".
+struct UsageError {
+    std::string problem;
+
+    friend bool operator==(const UsageError&, const UsageError&) = default;
+};
+
+// True when any argument is one of the options below (with or without "=value"): the
+// program then works on the command line and opens no window. Anything else, Qt's own
+// options such as "-style fusion" included, leaves the window to start as usual.
+bool NamesCommandLineOption(std::span<const std::string> arguments);
+
+// Reads the arguments after the program's name. --ayuda, -h and --help ask for help and
+// --version for the version, whatever else is given; otherwise --ensayos is required
+// and --semilla and --formato are optional.
+// {"--ensayos=1.000", "--formato", "json"} gives a Run of "1.000" in JSON;
+// {"--semilla", "7"} gives "falta --ensayos: cuántos ensayos hacer".
+std::variant<CommandLineRequest, UsageError> ParseCommandLine(
+    std::span<const std::string> arguments);
+
+}  // namespace vesquin

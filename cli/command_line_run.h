@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The program run from the command line: one run with no window, its results on
+// standard output, every message on standard error.
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "experiment_run.h"
+#include "number_text.h"
+
+namespace vesquin {
+
+// Exit statuses: success; results that could not be written; a bad count, option or value.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitOutputFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// What a failed count is called, in the words the window uses.
+using FailureMessage = std::function<std::string(std::string_view typed, const RunError& error,
+                                                 const LocaleSymbols& symbols)>;
+
+struct CommandLineSetting {
+    std::string version;    // "1.00"
+    LocaleSymbols symbols;  // the user's, for the count and the text format
+    std::int32_t maximum;   // the window's maximum number of trials
+    FailureMessage failureMessage;
+};
+
+// Carries out the arguments after the program's name (see ParseCommandLine) and
+// returns the exit status. --ensayos performs one run and writes it in the format
+// asked for; a bad count writes the window's message and a bad option a one-line usage
+// hint to `err`, both with status 2. --ayuda writes a short Spanish usage text and
+// --version "vesquin 1.00".
+int RunCommandLine(std::span<const std::string> arguments, const CommandLineSetting& setting,
+                   std::ostream& out, std::ostream& err);
+
+}  // namespace vesquin

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "seed_text.h"
+
+#include <charconv>
+
+#include "uniform_source.h"
+
+namespace vesquin {
+
+std::optional<std::uint64_t> ReadSeed(std::string_view text) {
+    // from_chars alone would take a leading '-' for unsigned types on some libraries.
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::uint64_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (error != std::errc{} || end != text.data() + text.size() || seed > kMaximumSeed) {
+        return std::nullopt;
+    }
+    return seed;
+}
+
+std::string SeedText(std::uint64_t seed) {
+    return std::to_string(seed);
+}
+
+}  // namespace vesquin
