@@ -26,14 +26,14 @@ std::string HelpText(const CommandLineSetting& setting) {
            "Simula N veces a los tres tiradores y los seis platos sin abrir ninguna ventana\n"
            "y escribe los resultados. Sin opciones, vesquin abre su ventana.\n"
            "\n"
-           "  --ensayos N    cuántos ensayos: de 1 a " +
+           "  --ensayos N           cuántos ensayos: de 1 a " +
            maximum +
-           ", escrito como en la ventana\n"
-           "  --semilla S    repite la tirada de esa semilla (de 0 a " +
+           "\n"
+           "  --semilla S           repite la tirada de esa semilla (de 0 a " +
            SeedText(kMaximumSeed) +
            ");\n"
-           "                 sin ella, la semilla sale del reloj y se escribe\n"
-           "  --formato F    texto (el informe, por omisión), csv o json\n"
+           "                        sin ella, la semilla sale del reloj y se escribe\n"
+           "  --formato F           texto (el informe, por omisión), csv o json\n"
            "  -h, --ayuda, --help   esta ayuda\n"
            "  --version             la versión\n"
            "\n"
