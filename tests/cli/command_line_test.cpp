@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "terminal_text.h"
+
+namespace vesquin {
+namespace {
+
+using Arguments = std::vector<std::string>;
+using Action = CommandLineRequest::Action;
+
+CommandLineRequest RunOf(std::string count, std::optional<std::uint64_t> seed = std::nullopt,
+                         OutputFormat format = OutputFormat::Text) {
+    return CommandLineRequest{Action::Run, std::move(count), seed, format};
+}
+
+TEST(NamesCommandLineOption, OurOptionsAloneLeaveTheWindow) {
+    struct Case {
+        Arguments arguments;
+        bool ours;
+    };
+    for (const Case& c : {
+             Case{{}, false},
+             Case{{"-style", "fusion"}, false},
+             Case{{"-platform", "offscreen"}, false},
+             Case{{"--platform", "xcb"}, false},
+             Case{{"--ensayo", "5"}, false},  // not ours: Qt may take or ignore it
+             Case{{"--ensayos", "5"}, true},
+             Case{{"--ensayos=5"}, true},
+             Case{{"-style", "fusion", "--semilla=3"}, true},
+             Case{{"--formato"}, true},
+             Case{{"-h"}, true},
+             Case{{"--help"}, true},
+             Case{{"--ayuda"}, true},
+             Case{{"--version"}, true},
+             Case{{"--version=1"}, true},
+         }) {
+        EXPECT_EQ(NamesCommandLineOption(c.arguments), c.ours)
+            << ::testing::PrintToString(c.arguments);
+    }
+}
+
+TEST(ParseCommandLine, ReadsEachOptionInBothGnuForms) {
+    struct Case {
+        Arguments arguments;
+        CommandLineRequest request;
+    };
+    for (const Case& c : {
+             Case{{"--ensayos", "1000"}, RunOf("1000")},
+             Case{{"--ensayos=1.000"}, RunOf("1.000")},
+             // The value after the option is taken as it is: the count rules judge it.
+             Case{{"--ensayos", "-5"}, RunOf("-5")},
+             Case{{"--ensayos=-5"}, RunOf("-5")},
+             Case{{"--ensayos="}, RunOf("")},
+             Case{{"--ensayos", "  7 "}, RunOf("  7 ")},
+             Case{{"--ensayos=a=b"}, RunOf("a=b")},
+             Case{{"--semilla", "42", "--ensayos", "10"}, RunOf("10", 42)},
+             Case{{"--ensayos=10", "--semilla=0"}, RunOf("10", 0)},
+             Case{{"--ensayos", "10", "--formato", "json"}, RunOf("10", {}, OutputFormat::Json)},
+             Case{{"--formato=csv", "--ensayos=10"}, RunOf("10", {}, OutputFormat::Csv)},
+             Case{{"--ensayos=10", "--formato=texto"}, RunOf("10", {}, OutputFormat::Text)},
+             // A repeated option keeps its last value.
+             Case{{"--ensayos=10", "--ensayos=20", "--formato=csv", "--formato=json"},
+                  RunOf("20", {}, OutputFormat::Json)},
+         }) {
+        const auto parsed = ParseCommandLine(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<CommandLineRequest>(parsed))
+            << ::testing::PrintToString(c.arguments) << ": "
+            << std::get<UsageError>(parsed).problem;
+        EXPECT_EQ(std::get<CommandLineRequest>(parsed), c.request)
+            << ::testing::PrintToString(c.arguments);
+    }
+}
+
+TEST(ParseCommandLine, HelpAndVersionWinOverARun) {
+    struct Case {
+        Arguments arguments;
+        Action action;
+    };
+    for (const Case& c : {
+             Case{{"--ayuda"}, Action::Help},
+             Case{{"-h"}, Action::Help},
+             Case{{"--help"}, Action::Help},
+             Case{{"--ensayos", "abc", "--help"}, Action::Help},
+             Case{{"--version"}, Action::Version},
+             Case{{"--ensayos=5", "--version"}, Action::Version},
+             Case{{"--version", "--ayuda"}, Action::Help},
+         }) {
+        const auto parsed = ParseCommandLine(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<CommandLineRequest>(parsed))
+            << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(std::get<CommandLineRequest>(parsed).action, c.action)
+            << ::testing::PrintToString(c.arguments);
+    }
+}
+
+TEST(ParseCommandLine, SaysWhatIsWrongWithTheArguments) {
+    struct Case {
+        Arguments arguments;
+        std::string problem;
+    };
+    for (const Case& c : {
+             Case{{}, "falta --ensayos: cuántos ensayos hacer"},
+             Case{{"--semilla", "3"}, "falta --ensayos: cuántos ensayos hacer"},
+             Case{{"--formato=json"}, "falta --ensayos: cuántos ensayos hacer"},
+             Case{{"--ensayos"}, "falta el valor de --ensayos"},
+             Case{{"--ensayos", "5", "--semilla"}, "falta el valor de --semilla"},
+             Case{{"--ensayos", "5", "--formato"}, "falta el valor de --formato"},
+             Case{{"--ensayos", "5", "--formato", "xml"},
+                  "«xml» no es un formato: texto, csv o json"},
+             Case{{"--ensayos=5", "--formato=JSON"}, "«JSON» no es un formato: texto, csv o json"},
+             Case{{"--ensayos=5", "--semilla=-1"},
+                  "«-1» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
+             Case{{"--ensayos=5", "--semilla", "9007199254740992"},
+                  "«9007199254740992» no es una semilla: un entero de 0 a 9007199254740991, "
+                  "sin separadores"},
+             Case{{"--ensayos=5", "--semilla=1.000"},
+                  "«1.000» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
+             Case{{"--ensayos=5", "--bogus"}, "opción desconocida «--bogus»"},
+             Case{{"--ensayos=5", "-style", "fusion"}, "opción desconocida «-style»"},
+             Case{{"--ensayos", "5", "6"}, "sobra «6»"},
+             Case{{"--version=2"}, "--version no lleva valor"},
+             Case{{"--ayuda=sí"}, "--ayuda no lleva valor"},
+             // What the user typed is shown safely: no escape sequence reaches the terminal.
+             Case{{"--ensayos=5", "--formato=\x1b[31mrojo"},
+                  "«\xEF\xBF\xBD[31mrojo» no es un formato: texto, csv o json"},
+         }) {
+        const auto parsed = ParseCommandLine(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(parsed))
+            << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(std::get<UsageError>(parsed).problem, c.problem)
+            << ::testing::PrintToString(c.arguments);
+    }
+}
+
+TEST(TerminalSafe, ReplacesControlCharactersAndBrokenUtf8Only) {
+    struct Case {
+        std::string text;
+        std::string safe;
+    };
+    const std::string r = "\xEF\xBF\xBD";  // U+FFFD
+    for (const Case& c : {
+             Case{"1.000,5", "1.000,5"}, Case{"año «ñ» €", "año «ñ» €"},
+             Case{"\xF0\x9F\x8E\xAF", "\xF0\x9F\x8E\xAF"},  // outside the basic plane
+             Case{"a\tb\nc\rd", "a" + r + "b" + r + "c" + r + "d"},
+             Case{"\x1b]0;title\x07", r + "]0;title" + r}, Case{"\x7f", r},
+             Case{"\xC2\x9B"
+                  "2J",
+                  r + "2J"},                // U+009B, the one-character escape
+             Case{"\xC2\xA0", "\xC2\xA0"},  // U+00A0 is not a control
+             Case{"\xFF"
+                  "a",
+                  r + "a"},                    // not UTF-8
+             Case{"\xC3", r},                  // cut short
+             Case{"\xC0\xAF", r + r},          // overlong
+             Case{"\xED\xA0\x80", r + r + r},  // a surrogate
+         }) {
+        EXPECT_EQ(TerminalSafe(c.text), c.safe) << ::testing::PrintToString(c.text);
+    }
+}
+
+TEST(QuotedForTerminal, CutsLongTextsAtFortyCharacters) {
+    EXPECT_EQ(QuotedForTerminal("abc"), "«abc»");
+    EXPECT_EQ(QuotedForTerminal(""), "«»");
+    EXPECT_EQ(QuotedForTerminal(std::string(40, 'x')), "«" + std::string(40, 'x') + "»");
+    EXPECT_EQ(QuotedForTerminal(std::string(41, 'x')), "«" + std::string(40, 'x') + "…»");
+    std::string accents;
+    for (int i = 0; i < 41; ++i) accents += "ñ";
+    std::string forty;
+    for (int i = 0; i < 40; ++i) forty += "ñ";
+    EXPECT_EQ(QuotedForTerminal(accents), "«" + forty + "…»");
+}
+
+}  // namespace
+}  // namespace vesquin
