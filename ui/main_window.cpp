@@ -17,7 +17,7 @@ namespace vesquin {
 
 MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
     : QWidget(parent), m_symbols(std::move(symbols)), m_controls(BuildWindowControls(*this)) {
-    m_controls.maximumHint->setText(MaximumHint(kMaximumTrials, m_symbols));
+    m_controls.maximumHint->setText(QString::fromStdString(MaximumHint(kMaximumTrials, m_symbols)));
 
     // Outside a dialog a default button that is also auto-default loses its default
     // mark once the focus leaves it; Enter reaches cmdSimular through keyPressEvent.
@@ -62,9 +62,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::simulate() {
-    const QString typed = boxText(u"txtNs");
+    const std::string typed = boxText(u"txtNs").toStdString();
     if (const auto error = Simulate(m_controls.boxes, m_source, m_symbols))
-        TellRunFailure(this, m_controls.boxes, RunFailureMessage(typed, *error, m_symbols));
+        TellRunFailure(this, m_controls.boxes,
+                       QString::fromStdString(RunFailureMessage(typed, *error, m_symbols)));
 }
 
 void MainWindow::clear() {
