@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "commands.h"
+#include "count_box.h"
 #include "print_command.h"
 #include "run_messages.h"
 
@@ -17,6 +18,7 @@ namespace vesquin {
 
 MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
     : QWidget(parent), m_symbols(std::move(symbols)), m_controls(BuildWindowControls(*this)) {
+    PrepareCountBox(*BoxNamed(m_controls.boxes, "txtNs"));
     m_controls.maximumHint->setText(QString::fromStdString(MaximumHint(kMaximumTrials, m_symbols)));
 
     // Outside a dialog a default button that is also auto-default loses its default
