@@ -8,6 +8,7 @@
 
 #include "command_line.h"
 #include "run_export.h"
+#include "run_messages.h"
 #include "seed_text.h"
 #include "terminal_text.h"
 #include "text_report.h"
@@ -91,8 +92,7 @@ int RunCommandLine(std::span<const std::string> arguments, const CommandLineSett
             const auto run = PerformRun(request.countText, source, setting.symbols, setting.maximum,
                                         request.seed);
             if (const auto* error = std::get_if<RunError>(&run)) {
-                err << TerminalSafe(
-                           setting.failureMessage(request.countText, *error, setting.symbols))
+                err << TerminalSafe(RunFailureMessage(request.countText, *error, setting.symbols))
                     << '\n';
                 return kExitUsage;
             }

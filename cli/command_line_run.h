@@ -7,11 +7,9 @@
 // standard output, every message on standard error.
 
 #include <cstdint>
-#include <functional>
 #include <iosfwd>
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "experiment_run.h"
 #include "number_text.h"
@@ -23,22 +21,17 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitOutputFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// What a failed count is called, in the words the window uses.
-using FailureMessage = std::function<std::string(std::string_view typed, const RunError& error,
-                                                 const LocaleSymbols& symbols)>;
-
 struct CommandLineSetting {
     std::string version;    // "1.00"
     LocaleSymbols symbols;  // the user's, for the count and the text format
     std::int32_t maximum;   // the window's maximum number of trials
-    FailureMessage failureMessage;
 };
 
 // Carries out the arguments after the program's name (see ParseCommandLine) and
 // returns the exit status. --ensayos performs one run and writes it in the format
-// asked for; a bad count writes the window's message and a bad option a one-line usage
-// hint to `err`, both with status 2. --ayuda writes a short Spanish usage text and
-// --version "vesquin 1.00".
+// asked for; a bad count writes the window's message (RunFailureMessage), and a bad
+// option a one-line usage hint, to `err` with status 2. --ayuda writes a short Spanish
+// usage text and --version "vesquin 1.00".
 int RunCommandLine(std::span<const std::string> arguments, const CommandLineSetting& setting,
                    std::ostream& out, std::ostream& err);
 

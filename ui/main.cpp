@@ -16,7 +16,6 @@
 #include "fonts.h"
 #include "locale_symbols.h"
 #include "main_window.h"
-#include "run_messages.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
@@ -25,14 +24,9 @@ int main(int argc, char* argv[]) {
     // options included, goes to the window.
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     if (vesquin::NamesCommandLineOption(arguments)) {
-        const vesquin::CommandLineSetting setting{
-            vesquin::kApplicationVersion, vesquin::SymbolsFromLocale(QLocale::system()),
-            vesquin::kMaximumTrials,
-            [](std::string_view typed, const vesquin::RunError& error,
-               const vesquin::LocaleSymbols& symbols) {
-                return vesquin::RunFailureMessage(QString::fromUtf8(typed), error, symbols)
-                    .toStdString();
-            }};
+        const vesquin::CommandLineSetting setting{vesquin::kApplicationVersion,
+                                                  vesquin::SymbolsFromLocale(QLocale::system()),
+                                                  vesquin::kMaximumTrials};
         return vesquin::RunCommandLine(arguments, setting, std::cout, std::cerr);
     }
 

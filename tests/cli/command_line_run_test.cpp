@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "run_messages.h"
 #include "text_report.h"
 #include "trial_tally.h"
 #include "uniform_source.h"
@@ -22,15 +23,9 @@ struct Outcome {
     std::string err;
 };
 
-// Names the failure and echoes what was typed, so a test sees both reach the message.
-std::string FakeMessage(std::string_view typed, const RunError& error, const LocaleSymbols&) {
-    return "fallo " + std::to_string(static_cast<int>(error.failure)) + " con «" +
-           std::string(typed) + "» y máximo " + std::to_string(error.maximum);
-}
-
 Outcome Invoke(const std::vector<std::string>& arguments,
                const LocaleSymbols& symbols = kSpanishSymbols) {
-    const CommandLineSetting setting{"1.00", symbols, 1'000'000, FakeMessage};
+    const CommandLineSetting setting{"1.00", symbols, 1'000'000};
     std::ostringstream out;
     std::ostringstream err;
     Outcome outcome;
@@ -143,7 +138,9 @@ TEST(CommandLineRun, ABadCountWritesTheWindowsMessageAndExitsTwo) {
         const Outcome outcome = Invoke(c.arguments);
         EXPECT_EQ(outcome.status, kExitUsage);
         EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(outcome.err, FakeMessage(c.typed, RunError{c.failure, 1'000'000}, {}) + "\n");
+        EXPECT_EQ(
+            outcome.err,
+            RunFailureMessage(c.typed, RunError{c.failure, 1'000'000}, kSpanishSymbols) + "\n");
     }
 }
 
@@ -182,7 +179,7 @@ TEST(CommandLineRun, HelpAndVersion) {
 }
 
 TEST(CommandLineRun, ResultsThatCannotBeWrittenAreAFailure) {
-    const CommandLineSetting setting{"1.00", kSpanishSymbols, 1'000'000, FakeMessage};
+    const CommandLineSetting setting{"1.00", kSpanishSymbols, 1'000'000};
     std::ostringstream err;
     std::ostream broken(nullptr);  // every write fails, as on a full disk
     const std::vector<std::string> arguments{"--ensayos", "10"};

@@ -17,7 +17,6 @@
 #include "commands.h"
 #include "fonts.h"
 #include "main_window.h"
-#include "run_messages.h"
 #include "window_probe.h"
 
 using namespace vesquin;
@@ -27,14 +26,6 @@ Q_DECLARE_METATYPE(vesquin::LocaleSymbols)
 
 namespace {
 
-// The failure message exactly as the program's entry point hands it to the command line.
-std::string WindowFailureMessage(std::string_view typed, const RunError& error,
-                                 const LocaleSymbols& symbols) {
-    return RunFailureMessage(QString::fromUtf8(typed.data(), qsizetype(typed.size())), error,
-                             symbols)
-        .toStdString();
-}
-
 struct CommandLineOutcome {
     int status = -1;
     std::string out;
@@ -42,7 +33,7 @@ struct CommandLineOutcome {
 };
 
 CommandLineOutcome RunOnTheCommandLine(const QString& count, const LocaleSymbols& symbols) {
-    const CommandLineSetting setting{"1.00", symbols, kMaximumTrials, WindowFailureMessage};
+    const CommandLineSetting setting{"1.00", symbols, kMaximumTrials};
     const std::vector<std::string> arguments{"--ensayos=" + count.toStdString(), "--formato=json"};
     std::ostringstream out;
     std::ostringstream err;
