@@ -191,6 +191,18 @@ class CountBoxTest : public QObject {
         QCOMPARE(m_count->text(), QString());
     }
 
+    // Where the window system keeps a selection (X11), the middle button pastes it.
+    void theMiddleButtonPastesTheSelectionOnOneLine() {
+        if (!QApplication::clipboard()->supportsSelection())
+            QSKIP("this window system keeps no selection");
+        open();
+        QTest::keyClicks(m_count, QStringLiteral("9"));
+        QApplication::clipboard()->setText(QStringLiteral("1.0\r\n00"), QClipboard::Selection);
+        QTest::mouseClick(m_count, Qt::MiddleButton, Qt::NoModifier,
+                          QPoint(m_count->width() - 2, m_count->height() / 2));
+        QCOMPARE(m_count->text(), QStringLiteral("91.000"));
+    }
+
     // A count pasted with a line break runs as the number it shows.
     void aCountPastedWithALineBreakRuns() {
         open();
