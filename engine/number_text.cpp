@@ -4,11 +4,12 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <span>
-#include <system_error>
+#include <utility>
+
+#include "decimal_conversion.h"
 
 namespace vesquin {
 namespace {
@@ -105,22 +106,13 @@ std::string groupThousands(const std::string& digits, const std::string& groupin
     return grouped;
 }
 
-// The exact decimal expansion of a finite double. 1100 fraction digits hold every
-// double exactly (the smallest subnormal has 1074), so no rounding happens here.
+// The exact decimal expansion of a finite double: no rounding happens here.
 DecimalNumber exactDecimal(double value) {
-    static constexpr int kExactFractionDigits = 1100;
-    char buffer[std::numeric_limits<double>::max_exponent10 + kExactFractionDigits + 8];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                         std::chars_format::fixed, kExactFractionDigits);
-    (void)ec;  // the buffer is large enough for every finite double
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    const auto point = text.find('.');
+    ExactDigits digits = ExactDecimalDigits(std::fabs(value));
     DecimalNumber number;
     number.negative = std::signbit(value);
-    number.integerDigits = std::string(text.substr(0, point));
-    number.fractionDigits = std::string(text.substr(point + 1));
-    const auto lastSignificant = number.fractionDigits.find_last_not_of('0');
-    number.fractionDigits.resize(lastSignificant == std::string::npos ? 0 : lastSignificant + 1);
+    number.integerDigits = std::move(digits.integerDigits);
+    number.fractionDigits = std::move(digits.fractionDigits);
     return number;
 }
 
@@ -157,16 +149,8 @@ std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
 std::optional<double> LocaleNumber(std::string_view text, const LocaleSymbols& symbols) {
     const auto number = ParseLocaleDecimal(text, symbols);
     if (!number) return std::nullopt;
-    std::string plain = number->integerDigits;
-    if (!number->fractionDigits.empty()) plain += "." + number->fractionDigits;
-    double magnitude = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude,
-                                           std::chars_format::fixed);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Too many digits for a double: huge when the integer part is not zero, else tiny.
-        magnitude = number->integerDigits == "0" ? 0.0 : std::numeric_limits<double>::infinity();
-    }
+    // Too many digits for a double read as infinity when the integer part is not zero.
+    const double magnitude = NearestDouble(number->integerDigits, number->fractionDigits);
     return number->negative ? -magnitude : magnitude;
 }
 
