@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "number_text.h"
 #include "trial_tally.h"
@@ -23,6 +24,14 @@ inline constexpr std::int32_t kRunMaximumTrials = INT32_MAX / 5;  // 429.496.729
 inline constexpr std::array<std::string_view, 11> kResultBoxes{
     "txtMed", "txtS1",  "txtS2",   "txtS3",   "txtS6",  "txtS1p",
     "txtS2p", "txtS3p", "txtTeo1", "txtTeo2", "txtTeo3"};
+
+// One performed run: what the window shows, the teaching view draws and the command line prints.
+struct RunRecord {
+    std::int32_t trials = 0;
+    std::uint64_t seed = 0;
+    RunTally tally;
+    std::vector<TallyAt> checkpoints;  // the last one is the whole run
+};
 
 struct BoxText {
     std::string_view box;

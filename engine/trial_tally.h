@@ -21,6 +21,15 @@ struct RunTally {
     friend bool operator==(const RunTally&, const RunTally&) = default;
 };
 
+// The running tallies after the first `trials` trials of a run.
+struct TallyAt {
+    std::int32_t trials = 0;
+    RunTally tally;
+};
+
+// The number of broken plates counted most often; a tie goes to the larger number.
+std::int32_t ModalBroken(const RunTally& tally);
+
 // A plate from 1 to 6 for a uniform value r in [0, 1).
 inline std::uint8_t PlateFor(float r) {
     return static_cast<std::uint8_t>(6.0f * r + 1.0f);
