@@ -239,3 +239,36 @@ TEST(HistoryExport, ValuesHoldingTheSeparatorOrQuotesAreQuoted) {
 
 }  // namespace
 }  // namespace vesquin
+
+namespace vesquin {
+namespace {
+
+TEST(HistoryRows, SameCountAndSeedGiveTheSameRowTwice) {
+    for (const char* count : {"10", "1.000", "1.000.000"}) {
+        SCOPED_TRACE(count);
+        RunHistory history;
+        UniformSource source;
+        for (int i = 0; i < 2; ++i) {
+            auto run = PerformRun(count, source, kSpanishSymbols, 1000000, 4503599627370497u);
+            ASSERT_TRUE(std::holds_alternative<RunRecord>(run));
+            history.add(std::get<RunRecord>(std::move(run)), "12:00:00");
+        }
+        // A run from the clock in between must not matter.
+        auto other = PerformRun(count, source, kSpanishSymbols, 1000000);
+        ASSERT_TRUE(std::holds_alternative<RunRecord>(other));
+        history.add(std::get<RunRecord>(std::move(other)), "12:00:00");
+
+        HistoryRow first = ComposeHistoryRow(history.entries()[0], kSpanishSymbols);
+        HistoryRow second = ComposeHistoryRow(history.entries()[1], kSpanishSymbols);
+        EXPECT_EQ(first[0], "1");
+        EXPECT_EQ(second[0], "2");
+        first[0] = second[0] = "";
+        EXPECT_EQ(first, second);
+        EXPECT_EQ(first[static_cast<std::size_t>(HistoryColumn::Seed)], "4503599627370497");
+        EXPECT_EQ(history.entries()[0].record.checkpoints, history.entries()[1].record.checkpoints);
+        EXPECT_NE(history.entries()[2].record.seed, history.entries()[0].record.seed);
+    }
+}
+
+}  // namespace
+}  // namespace vesquin
