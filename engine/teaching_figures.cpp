@@ -67,7 +67,7 @@ TheoryPanelTexts ComposeTheoryPanel(const ExactTheory& theory, const HistoryEntr
 
     const RunRecord& run = entry->record;
     texts.simulatedTitle =
-        "Simulación nº " + std::to_string(entry->number) + " (" +
+        "Simulación nº " + std::to_string(entry->number) + "\n(" +
         PatternFormat(static_cast<double>(run.trials), Pattern::Grouped, symbols) +
         (run.trials == 1 ? " ensayo)" : " ensayos)");
     const std::array<double, 3> percent = RunPercentages(run);

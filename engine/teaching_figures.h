@@ -46,8 +46,8 @@ struct TheoryLine {
 };
 
 struct TheoryPanelTexts {
-    std::string choices;                 // how the 216 equally likely choices arise
-    std::string simulatedTitle;          // "Simulación" or "Simulación nº 4 (1.000 ensayos)"
+    std::string choices;         // how the 216 equally likely choices arise
+    std::string simulatedTitle;  // "Simulación" or "Simulación nº 4\n(1.000 ensayos)", two lines
     std::array<TheoryLine, 3> outcomes;  // one, two and three broken plates
     TheoryLine modal;                    // the most probable number of broken plates
     TheoryLine meanIntact;               // plates left intact, on average

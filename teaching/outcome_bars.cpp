@@ -47,8 +47,9 @@ OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
     chart->addSeries(m_series);
 
     auto* outcomes = new QBarCategoryAxis;
-    outcomes->append({QStringLiteral("Un plato roto"), QStringLiteral("Dos platos rotos"),
-                      QStringLiteral("Tres platos rotos")});
+    outcomes->append(
+        {QStringLiteral("Un plato"), QStringLiteral("Dos platos"), QStringLiteral("Tres platos")});
+    outcomes->setTitleText(QStringLiteral("Platos rotos"));
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setTickCount(6);
@@ -137,7 +138,7 @@ void OutcomeBars::placeLabels() {
         }
         // Close values put the two labels on top of each other: the taller bar's goes
         // one line higher.
-        if (boxes[0].intersects(boxes[1])) {
+        if (boxes[0].adjusted(-3, 0, 3, 0).intersects(boxes[1])) {
             const int higher = boxes[0].top() <= boxes[1].top() ? 0 : 1;
             boxes[higher].moveBottom(boxes[1 - higher].top());
         }

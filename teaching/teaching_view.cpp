@@ -90,6 +90,7 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setHighlightSections(false);
@@ -140,7 +141,7 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     connect(&m_history, &QAbstractItemModel::rowsInserted, this, &TeachingView::followNewRun);
     connect(&m_history, &QAbstractItemModel::modelReset, this, &TeachingView::showSelectedRun);
 
-    resize(1120, 760);
+    resize(1200, 780);
     applyTheme();
     if (m_history.rowCount() > 0) selectRow(m_history.rowCount() - 1);
     showSelectedRun();

@@ -65,9 +65,9 @@ TEST(TheoryPanel, TheRunBesideTheTheoryWithTheUsersSymbols) {
         LocaleSymbols symbols;
         const char *title, *one, *two, *three, *modal, *intact, *broken;
     };
-    for (const Case& c : {Case{kSpanishSymbols, "Simulación nº 1 (4 ensayos)", "25,00\u00A0%",
+    for (const Case& c : {Case{kSpanishSymbols, "Simulación nº 1\n(4 ensayos)", "25,00\u00A0%",
                                "25,00\u00A0%", "50,00\u00A0%", "3", "3,75", "2,25"},
-                          Case{kEnglishSymbols, "Simulación nº 1 (4 ensayos)", "25.00\u00A0%",
+                          Case{kEnglishSymbols, "Simulación nº 1\n(4 ensayos)", "25.00\u00A0%",
                                "25.00\u00A0%", "50.00\u00A0%", "3", "3.75", "2.25"}}) {
         SCOPED_TRACE(c.symbols.decimal);
         const TheoryPanelTexts texts = ComposeTheoryPanel(Theory(), &entry, c.symbols);
@@ -86,12 +86,12 @@ TEST(TheoryPanel, TheRunBesideTheTheoryWithTheUsersSymbols) {
     const HistoryEntry& single = history.add(one, "10:00:01");
     const TheoryPanelTexts texts = ComposeTheoryPanel(Theory(), &single, kSpanishSymbols);
     EXPECT_EQ(texts.modal.simulated, "2");
-    EXPECT_EQ(texts.simulatedTitle, "Simulación nº 2 (1 ensayo)");
+    EXPECT_EQ(texts.simulatedTitle, "Simulación nº 2\n(1 ensayo)");
     RunRecord many = one;
     many.trials = 1000000;
     many.tally = RunTally{0, 1000000, 0, 4000000};
     EXPECT_EQ(ComposeTheoryPanel(Theory(), &history.add(many, ""), kSpanishSymbols).simulatedTitle,
-              "Simulación nº 3 (1.000.000 ensayos)");
+              "Simulación nº 3\n(1.000.000 ensayos)");
 }
 
 }  // namespace
