@@ -89,6 +89,9 @@ void ConvergenceChart::applyTheme(bool dark) {
     QPen minor = m_trialsAxis->minorGridLinePen();
     minor.setStyle(Qt::SolidLine);
     minor.setWidthF(0.5);
+    QColor faint = minor.color();
+    faint.setAlpha(110);
+    minor.setColor(faint);
     m_trialsAxis->setMinorGridLinePen(minor);
     // setTheme resets the title font; keep it modest.
     QFont title = chart()->titleFont();

@@ -277,7 +277,8 @@ void TeachingView::keyPressEvent(QKeyEvent* event) {
 }
 
 void TeachingView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) applyTheme();
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        applyTheme();
     QWidget::changeEvent(event);
 }
 
