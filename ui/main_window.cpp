@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "commands.h"
+#include "count_box.h"
 #include "footer_link.h"
 #include "print_command.h"
 #include "run_history_model.h"
@@ -22,7 +23,8 @@ namespace vesquin {
 
 MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
     : QWidget(parent), m_symbols(std::move(symbols)), m_controls(BuildWindowControls(*this)) {
-    m_controls.maximumHint->setText(MaximumHint(kMaximumTrials, m_symbols));
+    PrepareCountBox(*BoxNamed(m_controls.boxes, "txtNs"));
+    m_controls.maximumHint->setText(QString::fromStdString(MaximumHint(kMaximumTrials, m_symbols)));
 
     // Outside a dialog a default button that is also auto-default loses its default
     // mark once the focus leaves it; Enter reaches cmdSimular through keyPressEvent.
@@ -95,10 +97,11 @@ void MainWindow::showTeachingView() {
 }
 
 void MainWindow::simulate() {
-    const QString typed = boxText(u"txtNs");
+    const std::string typed = boxText(u"txtNs").toStdString();
     const auto outcome = Simulate(m_controls.boxes, m_source, m_symbols);
     if (const auto* error = std::get_if<RunError>(&outcome)) {
-        TellRunFailure(this, m_controls.boxes, RunFailureMessage(typed, *error, m_symbols));
+        TellRunFailure(this, m_controls.boxes,
+                       QString::fromStdString(RunFailureMessage(typed, *error, m_symbols)));
         return;
     }
     const RunRecord& record = std::get<RunRecord>(outcome);
