@@ -112,7 +112,11 @@ void ConvergenceChart::showRun(const RunRecord* run) {
         for (const FrequencyPoint& at : RunningFrequencies(*run))
             for (std::size_t k = 0; k < 3; ++k) points[k].append(QPointF(at.trials, at.percent[k]));
     }
-    for (std::size_t k = 0; k < 3; ++k) m_runs[k]->replace(points[k]);
+    for (std::size_t k = 0; k < 3; ++k) {
+        m_runs[k]->replace(points[k]);
+        // A run of one trial is a single point, which a line alone would not show.
+        m_runs[k]->setPointsVisible(points[k].size() == 1);
+    }
 }
 
 }  // namespace vesquin

@@ -82,9 +82,9 @@ void OutcomeBars::applyTheme(bool dark) {
     title.setPointSizeF(font().pointSizeF() + 1);
     title.setBold(true);
     chart()->setTitleFont(title);
-    for (QGraphicsSimpleTextItem* label : m_labels) {
-        label->setBrush(chart()->titleBrush());
-        label->setFont(font());
+    for (int i = 0; i < m_labels.size(); ++i) {
+        m_labels[i]->setBrush(i < 3 ? SimulatedBarColour(dark) : TheoryBarColour(dark));
+        m_labels[i]->setFont(font());
     }
     placeLabels();
 }
@@ -121,28 +121,33 @@ void OutcomeBars::resizeEvent(QResizeEvent* event) {
 }
 
 void OutcomeBars::placeLabels() {
-    // Each label stands centred over its bar: the category's centre, moved a quarter
-    // of the bar width left for the simulation and right for the theory.
+    // Each label is centred over its bar (the category's centre, a quarter of the bar
+    // width left for the simulation and right for the theory) and written in its bar's
+    // colour. Labels are wider than bars, so both stand above the taller bar of the
+    // pair, never across the other bar; when they would touch, the shorter bar's label
+    // goes one line higher.
     const QList<QBarSet*> sets{m_simulated, m_theory};
-    const double top = chart()->plotArea().top();
+    const double plotTop = chart()->plotArea().top();
     for (int i = 0; i < 3; ++i) {
-        std::array<QRectF, 2> boxes;
+        std::array<QPointF, 2> barTops;
         for (int set = 0; set < 2; ++set) {
             const double offset = (set == 0 ? -1 : 1) * kBarWidth / 4;
-            const QPointF barTop =
-                chart()->mapToPosition(QPointF(i + offset, sets[set]->at(i)), m_series);
+            barTops[set] = chart()->mapToPosition(QPointF(i + offset, sets[set]->at(i)), m_series);
+        }
+        const int taller = barTops[0].y() <= barTops[1].y() ? 0 : 1;
+        std::array<QRectF, 2> boxes;
+        for (int set = 0; set < 2; ++set) {
             const QSizeF size = m_labels[set * 3 + i]->boundingRect().size();
-            boxes[set] = QRectF(QPointF(barTop.x() - size.width() / 2,
-                                        std::max(top, barTop.y() - size.height() - 2)),
+            boxes[set] = QRectF(QPointF(barTops[set].x() - size.width() / 2,
+                                        barTops[taller].y() - size.height() - 2),
                                 size);
         }
-        // Close values put the two labels on top of each other: the taller bar's goes
-        // one line higher.
-        if (boxes[0].adjusted(-3, 0, 3, 0).intersects(boxes[1])) {
-            const int higher = boxes[0].top() <= boxes[1].top() ? 0 : 1;
-            boxes[higher].moveBottom(boxes[1 - higher].top());
+        if (boxes[0].adjusted(-3, 0, 3, 0).intersects(boxes[1]))
+            boxes[1 - taller].moveBottom(boxes[taller].top());
+        for (int set = 0; set < 2; ++set) {
+            if (boxes[set].top() < plotTop) boxes[set].moveTop(plotTop);
+            m_labels[set * 3 + i]->setPos(boxes[set].topLeft());
         }
-        for (int set = 0; set < 2; ++set) m_labels[set * 3 + i]->setPos(boxes[set].topLeft());
     }
 }
 
