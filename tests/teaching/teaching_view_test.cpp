@@ -264,9 +264,18 @@ class TeachingViewTest : public QObject {
         MainWindow window(vesquin::kSpanishSymbols);
         window.show();
         Run(window, QStringLiteral("100"));
+        Run(window, QStringLiteral("20"));
         TeachingView* view = OpenView(window);
         view->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(view));
+        // The arrow keys pick a run, and the charts and the theory follow.
+        auto* chart = view->findChild<vesquin::ConvergenceChart*>();
+        QCOMPARE(view->selectedRow(), 1);
+        QCOMPARE(chart->runSeries(0)->points().last().x(), 20.0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(view->selectedRow(), 0);
+        QCOMPARE(chart->runSeries(0)->points().last().x(), 100.0);
+        QVERIFY(view->findChild<vesquin::TheoryPanel*>()->cellText(0, 4).endsWith(u'%'));
         const QStringList chain{"historyTable", "emptyHistoryButton", "copyButton", "saveCsvButton",
                                 "saveImageButton"};
         QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());
