@@ -84,14 +84,12 @@ void ConvergenceChart::applyTheme(bool dark) {
         QPen dashed(colours[k], 1.5, Qt::DashLine);
         m_theory[k]->setPen(dashed);
     }
-    // The theme draws the minor grid (2 to 9 in each decade) dashed; dashes cost a
-    // whole frame's time to draw, thin solid lines a fraction of it.
+    // The theme draws the minor grid (2 to 9 in each decade) dashed; dashed or
+    // translucent lines cost most of a frame to draw, thin opaque ones a fraction.
     QPen minor = m_trialsAxis->minorGridLinePen();
     minor.setStyle(Qt::SolidLine);
     minor.setWidthF(0.5);
-    QColor faint = minor.color();
-    faint.setAlpha(110);
-    minor.setColor(faint);
+    minor.setColor(dark ? QColor(0x3C, 0x42, 0x50) : QColor(0xE0, 0xE0, 0xE0));
     m_trialsAxis->setMinorGridLinePen(minor);
     // setTheme resets the title font; keep it modest.
     QFont title = chart()->titleFont();
