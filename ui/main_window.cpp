@@ -16,7 +16,10 @@
 namespace vesquin {
 
 MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
-    : QWidget(parent), m_symbols(std::move(symbols)), m_controls(BuildWindowControls(*this)) {
+    : QWidget(parent),
+      m_symbols(std::move(symbols)),
+      m_controls(BuildWindowControls(*this)),
+      m_printCommand(new PrintCommand(this, m_symbols)) {
     m_controls.maximumHint->setText(MaximumHint(kMaximumTrials, m_symbols));
 
     // Outside a dialog a default button that is also auto-default loses its default
@@ -76,7 +79,7 @@ void MainWindow::print() {
         const QLineEdit* line = BoxNamed(m_controls.boxes, box);
         return line ? line->text().toStdString() : std::string();
     };
-    PrintReport(this, readBox, m_symbols);
+    m_printCommand->print(readBox);
 }
 
 void MainWindow::end() {

@@ -16,6 +16,8 @@ class QKeyEvent;
 
 namespace vesquin {
 
+class PrintCommand;
+
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -42,6 +44,7 @@ class MainWindow : public QWidget {
     LocaleSymbols m_symbols;
     UniformSource m_source;  // reseeded by every run
     WindowControls m_controls;
+    PrintCommand* m_printCommand;  // a child of the window
 };
 
 }  // namespace vesquin
