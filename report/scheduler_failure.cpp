@@ -13,6 +13,7 @@ enum IppStatus : int {
     kNotAuthorized = 0x0403,
     kNotFound = 0x0406,
     kGone = 0x0407,
+    kRequestEntityTooLarge = 0x0409,
     kDocumentFormatNotSupported = 0x040A,
     kTimeout = 0x0419,
     kServiceUnavailable = 0x0502,
@@ -45,6 +46,10 @@ QString RefusalText(int ippStatus, const QString& schedulerText, const QString& 
         case kNotAuthorized:
         case kCupsAuthenticationCanceled:
             return QStringLiteral("No tiene permiso para imprimir en la impresora %1.").arg(name);
+        case kRequestEntityTooLarge:
+            // The scheduler's answer when its spool folder is full; its own words
+            // ("request entity too large") would only puzzle.
+            return QStringLiteral("El sistema de impresión no tiene espacio para el trabajo.");
         case kDocumentFormatNotSupported:
             return QStringLiteral("La impresora %1 no admite documentos PDF.").arg(name);
         case kTimeout:
