@@ -20,4 +20,4 @@ ensure_packages() {
 }
 
 # What building and running the program needs.
-vesquin_build_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue)
+vesquin_build_packages=(cmake g++ make libcups2-dev qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue)
