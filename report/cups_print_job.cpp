@@ -126,14 +126,13 @@ PdfPage pageFor(http_t* http, cups_dest_t* dest, cups_dinfo_t* info) {
                                     mm(integerIn(media, "media-top-margin", 0)),
                                     mm(integerIn(media, "media-right-margin", 0)),
                                     mm(integerIn(media, "media-bottom-margin", 0)));
-            page.layout = QPageLayout(
-                QPageSize(QSizeF(mm(width), mm(length)), QPageSize::Millimeter, QString(),
-                          QPageSize::FuzzyMatch),
-                QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+            page.layout =
+                QPageLayout(QPageSize(QSizeF(mm(width), mm(length)), QPageSize::Millimeter,
+                                      QString(), QPageSize::FuzzyMatch),
+                            QPageLayout::Portrait, margins, QPageLayout::Millimeter);
         }
     }
-    if (ipp_attribute_t* resolution =
-            cupsFindDestDefault(http, dest, info, "printer-resolution")) {
+    if (ipp_attribute_t* resolution = cupsFindDestDefault(http, dest, info, "printer-resolution")) {
         int vertical = 0;
         ipp_res_t units = IPP_RES_PER_INCH;
         int horizontal = ippGetResolution(resolution, 0, &vertical, &units);
@@ -199,8 +198,8 @@ std::optional<QString> sendJob(http_t* http, cups_dest_t* dest, cups_dinfo_t* in
             IPP_STATUS_OK_EVENTS_COMPLETE ||
         jobId <= 0)
         return refusal();
-    if (cupsStartDestDocument(http, dest, info, jobId, kJobTitle, CUPS_FORMAT_PDF, 0, nullptr,
-                              1) != HTTP_STATUS_CONTINUE)
+    if (cupsStartDestDocument(http, dest, info, jobId, kJobTitle, CUPS_FORMAT_PDF, 0, nullptr, 1) !=
+        HTTP_STATUS_CONTINUE)
         return refusal();
     for (qsizetype done = 0; done < pdf.size(); done += kChunk) {
         const auto size = static_cast<size_t>(std::min<qsizetype>(kChunk, pdf.size() - done));
@@ -217,9 +216,8 @@ std::optional<QString> sendJob(http_t* http, cups_dest_t* dest, cups_dinfo_t* in
 
 // Watches the job for a moment: a job the scheduler cancels or aborts at once,
 // or one that waits on a stopped printer, is a failure.
-std::optional<QString> watchJob(http_t* http, cups_dest_t* dest, int jobId,
-                                const QString& printer, std::chrono::milliseconds settle,
-                                Deadline& deadline) {
+std::optional<QString> watchJob(http_t* http, cups_dest_t* dest, int jobId, const QString& printer,
+                                std::chrono::milliseconds settle, Deadline& deadline) {
     const auto until = Clock::now() + settle;
     for (;;) {
         deadline.end = std::max(until, Clock::now() + 1s);
@@ -251,8 +249,9 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
                      static_cast<int>(limits.connect.count()), nullptr));
     if (!http) {
         // Refused at once: no print system is running here, so no printer either.
-        return Clock::now() - started >= limits.connect ? failed(NotRespondingText())
-                                                        : PrintOutcome{PrintOutcome::Kind::NoPrinter, {}};
+        return Clock::now() - started >= limits.connect
+                   ? failed(NotRespondingText())
+                   : PrintOutcome{PrintOutcome::Kind::NoPrinter, {}};
     }
     httpSetTimeout(http.get(), 0.1, keepWaiting, &deadline);
 
@@ -270,18 +269,22 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
 
     const std::unique_ptr<cups_dinfo_t, InfoFree> info(cupsCopyDestInfo(http.get(), dest.get()));
     if (deadline.expired) return failed(NotRespondingText());
-    if (!info) return failed(RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), printer));
+    if (!info)
+        return failed(RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), printer));
 
-    const QByteArray pdf = RenderReportPdf(request.writer, pageFor(http.get(), dest.get(), info.get()));
+    const QByteArray pdf =
+        RenderReportPdf(request.writer, pageFor(http.get(), dest.get(), info.get()));
     if (deadline.expired) return failed(NotRespondingText());
-    if (pdf.isEmpty()) return failed(QStringLiteral("No se ha podido preparar el documento del informe."));
+    if (pdf.isEmpty())
+        return failed(QStringLiteral("No se ha podido preparar el documento del informe."));
 
     if (request.beforeSubmit) request.beforeSubmit();
     if (cancelled.load()) return failed(QStringLiteral("Impresión cancelada."));
 
     deadline.end = Clock::now() + limits.job;
     int jobId = 0;
-    if (const auto refused = sendJob(http.get(), dest.get(), info.get(), pdf, printer, deadline, jobId)) {
+    if (const auto refused =
+            sendJob(http.get(), dest.get(), info.get(), pdf, printer, deadline, jobId)) {
         // A job created but not completed would wait on the scheduler for ever.
         if (jobId > 0 && !deadline.expired) cancelJob(http.get(), dest.get(), jobId, deadline);
         return failed(*refused);

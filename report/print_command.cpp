@@ -47,7 +47,8 @@ ReadBox snapshotOf(const ReadBox& readBox, const LocaleSymbols& symbols) {
 QString noDefaultText(const QString& missing) {
     return missing.isEmpty()
                ? QStringLiteral("No hay ninguna impresora predeterminada.")
-               : QStringLiteral("No hay ninguna impresora predeterminada: la impresora %1 no existe.")
+               : QStringLiteral(
+                     "No hay ninguna impresora predeterminada: la impresora %1 no existe.")
                      .arg(QuotedName(missing));
 }
 
@@ -76,13 +77,11 @@ void PrintCommand::print(const ReadBox& readBox) {
     m_busy = true;
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
 
-    m_request = std::make_shared<PrintRequest>(
-        PrintRequest{ReportWriter(snapshotOf(readBox, m_symbols), m_symbols), m_limits,
-                     m_beforeSubmit});
+    m_request = std::make_shared<PrintRequest>(PrintRequest{
+        ReportWriter(snapshotOf(readBox, m_symbols), m_symbols), m_limits, m_beforeSubmit});
     m_outcome = std::make_shared<PrintOutcome>();
     m_cancelled = std::make_shared<std::atomic<bool>>(false);
-    m_worker = QThread::create([request = m_request, outcome = m_outcome,
-                                cancelled = m_cancelled] {
+    m_worker = QThread::create([request = m_request, outcome = m_outcome, cancelled = m_cancelled] {
         *outcome = PrintOnDefaultPrinter(*request, *cancelled);
     });
     m_worker->setObjectName(QStringLiteral("Vesquin print worker"));
@@ -119,8 +118,9 @@ void PrintCommand::saveInstead(const QString& why) {
     const QString notSaved = QStringLiteral("%1 No se ha podido guardar el informe").arg(why);
     const QString folder = ReportFolder(m_homeLookup);
     if (folder.isEmpty()) {
-        ShowPrintFailure(m_window, notSaved + QStringLiteral(
-                                       ": no se encuentra la carpeta personal del usuario."));
+        ShowPrintFailure(
+            m_window,
+            notSaved + QStringLiteral(": no se encuentra la carpeta personal del usuario."));
         return;
     }
     ReportFile target = CreateReportFile(folder, QDateTime::currentDateTime());

@@ -76,8 +76,7 @@ bool OpenWithDesktop(const QUrl& url) {
 }
 
 QString BreakPathAtSeparators(const QString& path,
-                              const std::function<double(const QString&)>& width,
-                              double maxWidth) {
+                              const std::function<double(const QString&)>& width, double maxWidth) {
     // Pieces end right after a separator, so a line never breaks inside a name.
     QStringList pieces;
     qsizetype start = 0;

@@ -24,8 +24,9 @@ enum IppStatus : int {
 
 QString withSchedulerText(const QString& sentence, const QString& schedulerText) {
     const QString text = schedulerText.trimmed();
-    return text.isEmpty() ? sentence
-                          : QStringLiteral("%1\nEl sistema de impresión dice: %2").arg(sentence, text);
+    return text.isEmpty()
+               ? sentence
+               : QStringLiteral("%1\nEl sistema de impresión dice: %2").arg(sentence, text);
 }
 
 }  // namespace

@@ -170,7 +170,8 @@ void MessageCatcher::look() {
     message.text = box->text();
     message.informativeText = box->informativeText();
     for (const QAbstractButton* button : box->buttons()) message.buttons << button->text();
-    if (const QAbstractButton* button = box->defaultButton()) message.defaultButton = button->text();
+    if (const QAbstractButton* button = box->defaultButton())
+        message.defaultButton = button->text();
     message.allPlainText = true;
     for (const QLabel* label : box->findChildren<QLabel*>())
         message.allPlainText &= label->textFormat() == Qt::PlainText;

@@ -66,7 +66,7 @@ class MessageCatcher : public QObject {
         QString title;
         QString text;
         QString informativeText;
-        QStringList buttons;       // in the order the box shows them
+        QStringList buttons;  // in the order the box shows them
         QString defaultButton;
         bool allPlainText = false;  // every label of the box set to plain text
     };

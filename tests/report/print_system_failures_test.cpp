@@ -155,23 +155,26 @@ void PrintSystemFailuresTest::tellsWhatThePrintSystemDid_data() {
     QTest::newRow("scheduler stops answering before the job")
         << QString() << "freeze" << ours << ours << kFailed
         << QStringLiteral("La impresora no responde.") << false;
-    QTest::newRow("spool full")
-        << "fill-spool" << QString() << ours << ours << kFailed
-        << QStringLiteral("El sistema de impresión no tiene espacio para el trabajo.") << false;
+    QTest::newRow("spool full") << "fill-spool" << QString() << ours << ours << kFailed
+                                << QStringLiteral(
+                                       "El sistema de impresión no tiene espacio para el trabajo.")
+                                << false;
     QTest::newRow("two printers, no default")
         << "two-without-default" << QString() << QByteArray() << QByteArray()
         << "No hay ninguna impresora predeterminada. El informe se ha guardado en:" << documents
         << true;
     QTest::newRow("PRINTER names no queue")
         << QString() << QString() << QByteArray("NOPE") << QByteArray()
-        << QStringLiteral("No hay ninguna impresora predeterminada: la impresora %1 no existe. "
-                          "El informe se ha guardado en:")
+        << QStringLiteral(
+               "No hay ninguna impresora predeterminada: la impresora %1 no existe. "
+               "El informe se ha guardado en:")
                .arg(quoted("NOPE"))
         << documents << true;
     QTest::newRow("LPDEST names no queue")
         << QString() << QString() << ours << QByteArray("<b>NOPE</b>")
-        << QStringLiteral("No hay ninguna impresora predeterminada: la impresora %1 no existe. "
-                          "El informe se ha guardado en:")
+        << QStringLiteral(
+               "No hay ninguna impresora predeterminada: la impresora %1 no existe. "
+               "El informe se ha guardado en:")
                .arg(quoted("<b>NOPE</b>"))
         << documents << true;
 }
@@ -234,7 +237,8 @@ void PrintSystemFailuresTest::tellsWhatThePrintSystemDid() {
     // "completed" in the scheduler's history, so the history cannot tell.)
     QString output;
     QVERIFY2(privateCups(QStringLiteral("thaw"), &output) == 0, qPrintable(output));
-    QVERIFY(QTest::qWaitFor([] { return jobsListed(QStringLiteral("not-completed")) == 0; }, 10000));
+    QVERIFY(
+        QTest::qWaitFor([] { return jobsListed(QStringLiteral("not-completed")) == 0; }, 10000));
     QTest::qWait(200);
     QVERIFY(!QFileInfo::exists(kOutput));
 }
@@ -294,7 +298,8 @@ void PrintSystemFailuresTest::keepsTheWindowAnsweringWhileNoOneAnswers() {
     QCOMPARE(ended.count(), 1);
     QCOMPARE(catcher.messages().size(), 1);
     QCOMPARE(catcher.messages().first().text, kFailed);
-    QCOMPARE(catcher.messages().first().informativeText, QStringLiteral("La impresora no responde."));
+    QCOMPARE(catcher.messages().first().informativeText,
+             QStringLiteral("La impresora no responde."));
 }
 
 void PrintSystemFailuresTest::sendsOneCompleteJobPerPress() {

@@ -77,7 +77,8 @@ TEST(RefusalText, NamesKnownRefusalsInSpanish) {
         {0x0407, "", QStringLiteral("La impresora %1 no existe.").arg(name)},
         {0x0403, "Forbidden",
          QStringLiteral("No tiene permiso para imprimir en la impresora %1.").arg(name)},
-        {0x0402, "", QStringLiteral("No tiene permiso para imprimir en la impresora %1.").arg(name)},
+        {0x0402, "",
+         QStringLiteral("No tiene permiso para imprimir en la impresora %1.").arg(name)},
         {0x040A, "", QStringLiteral("La impresora %1 no admite documentos PDF.").arg(name)},
         {0x0409, "La entidad requerida es demasiado larga",
          QStringLiteral("El sistema de impresión no tiene espacio para el trabajo.")},
@@ -90,7 +91,8 @@ TEST(RefusalText, NamesKnownRefusalsInSpanish) {
         {0x0500, "",
          QStringLiteral("El sistema de impresión ha rechazado el trabajo (código 0x0500).")},
         {0x040b, "Attributes not supported",
-         QStringLiteral("El sistema de impresión ha rechazado el trabajo: Attributes not supported")},
+         QStringLiteral(
+             "El sistema de impresión ha rechazado el trabajo: Attributes not supported")},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(text(RefusalText(c.status, QString::fromUtf8(c.schedulerText),
@@ -122,12 +124,13 @@ TEST(IsCompletePdf, WantsTheHeaderAndTheTrailer) {
         {"%PDF-1.4\n" + body + "\nstartxref\n123\n%%EOF\n", true},
         {"%PDF-1.4\n%%EOF", true},
         {"", false},
-        {"%PDF-1.4\n" + body, false},  // cut short: no trailer
+        {"%PDF-1.4\n" + body, false},         // cut short: no trailer
         {"%PDF-1.4\n%%EOF\n" + body, false},  // a marker far from the end is an old one
         {"PDF-1.4\n" + body + "%%EOF", false},
         {"<html>%%EOF", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsCompletePdf(c.pdf), c.complete) << c.pdf.left(40).data();
+    for (const Case& c : cases)
+        EXPECT_EQ(IsCompletePdf(c.pdf), c.complete) << c.pdf.left(40).data();
 }
 
 ReportWriter writerOf(std::map<std::string, std::string, std::less<>> boxes) {
@@ -150,8 +153,8 @@ TEST(RenderReportPdf, MakesACompleteDocumentOnThePrintersPaper) {
         {QPageSize(QPageSize::A5), "/MediaBox [0 0 420.000000 595.000000]"},
     };
     for (const Case& c : cases) {
-        const PdfPage page{QPageLayout(c.paper, QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),
-                                       QPageLayout::Millimeter),
+        const PdfPage page{QPageLayout(c.paper, QPageLayout::Portrait,
+                                       QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter),
                            300};
         const QByteArray pdf = RenderReportPdf(writerOf({{"txtNs", "1000"}}), page);
         EXPECT_TRUE(IsCompletePdf(pdf)) << c.mediaBox;

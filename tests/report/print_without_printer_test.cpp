@@ -141,7 +141,8 @@ MessageCatcher::Message PrintWithoutPrinterTest::printAndReadMessage(vesquin::Ma
         QTest::qFail(qPrintable(QStringLiteral("message titled ") + message.title), __FILE__,
                      __LINE__);
     }
-    if (!message.allPlainText) QTest::qFail("a label of the message is not plain text", __FILE__, __LINE__);
+    if (!message.allPlainText)
+        QTest::qFail("a label of the message is not plain text", __FILE__, __LINE__);
     return message;
 }
 
@@ -338,7 +339,8 @@ void PrintWithoutPrinterTest::saysTheDiskIsFullAndKeepsEarlierReports() {
     const QString documents = m_home.filePath(QStringLiteral("Disco lleno"));
     FullDisk disk(documents);
     if (!disk.mounted()) QSKIP("mounting a small file system needs root");
-    const QString earlier = QDir(documents).filePath(QStringLiteral("Vesquin - informe anterior.pdf"));
+    const QString earlier =
+        QDir(documents).filePath(QStringLiteral("Vesquin - informe anterior.pdf"));
     {
         QFile file(earlier);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -356,9 +358,9 @@ void PrintWithoutPrinterTest::saysTheDiskIsFullAndKeepsEarlierReports() {
     QVERIFY2(message.informativeText.endsWith(QStringLiteral("No queda espacio en el disco.")),
              qPrintable(message.informativeText));
     QCOMPARE(contentsOf(earlier), QByteArray("%PDF-1.4 anterior %%EOF"));
-    QCOMPARE(QDir(documents).entryList(QDir::Files),
-             (QStringList{QStringLiteral("relleno"),
-                          QStringLiteral("Vesquin - informe anterior.pdf")}));
+    QCOMPARE(
+        QDir(documents).entryList(QDir::Files),
+        (QStringList{QStringLiteral("relleno"), QStringLiteral("Vesquin - informe anterior.pdf")}));
 }
 
 void PrintWithoutPrinterTest::findsTheHomeFolderWhenHomeIsUnset_data() {
