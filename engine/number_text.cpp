@@ -1,15 +1,22 @@
 #include "number_text.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <system_error>
+#include <span>
+#include <utility>
+
+#include "decimal_conversion.h"
 
 namespace vesquin {
 namespace {
 
-constexpr std::string_view kNoBreakSpace = "\u00A0";
-constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+// Grouping symbols that look alike: where the locale groups with one of a family, any
+// of that family is read in its place. A blank and the two no-break spaces look the
+// same on screen, and people cannot type the latter; a Swiss keyboard types the ASCII
+// apostrophe where the locale writes U+2019.
+constexpr std::string_view kSpaceLikeGroupings[] = {" ", "\u00A0", "\u202F"};
+constexpr std::string_view kApostropheLikeGroupings[] = {"\u2019", "'"};
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -24,9 +31,27 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// People cannot type a no-break space, so where one groups digits a blank does too.
-bool groupsWithBlank(const LocaleSymbols& symbols) {
-    return symbols.grouping == kNoBreakSpace || symbols.grouping == kNarrowNoBreakSpace;
+// The grouping symbols read in place of the locale's own, its own among them.
+std::span<const std::string_view> groupingFamily(const LocaleSymbols& symbols) {
+    const std::span<const std::string_view> families[] = {kSpaceLikeGroupings,
+                                                          kApostropheLikeGroupings};
+    for (std::span<const std::string_view> family : families) {
+        if (std::find(family.begin(), family.end(), symbols.grouping) != family.end())
+            return family;
+    }
+    return {};
+}
+
+// The length of the grouping symbol at the front of `text`, or 0 when none stands there.
+// A look-alike that is the locale's decimal symbol stays the decimal symbol.
+std::size_t groupingAtFront(std::string_view text, const LocaleSymbols& symbols,
+                            std::span<const std::string_view> family) {
+    if (!symbols.grouping.empty() && text.starts_with(symbols.grouping))
+        return symbols.grouping.size();
+    for (std::string_view alike : family) {
+        if (alike != symbols.decimal && text.starts_with(alike)) return alike.size();
+    }
+    return 0;
 }
 
 void stripLeadingZeros(std::string& digits) {
@@ -78,22 +103,13 @@ std::string groupThousands(const std::string& digits, const std::string& groupin
     return grouped;
 }
 
-// The exact decimal expansion of a finite double. 1100 fraction digits hold every
-// double exactly (the smallest subnormal has 1074), so no rounding happens here.
+// The exact decimal expansion of a finite double: no rounding happens here.
 DecimalNumber exactDecimal(double value) {
-    static constexpr int kExactFractionDigits = 1100;
-    char buffer[std::numeric_limits<double>::max_exponent10 + kExactFractionDigits + 8];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                         std::chars_format::fixed, kExactFractionDigits);
-    (void)ec;  // the buffer is large enough for every finite double
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    const auto point = text.find('.');
+    ExactDigits digits = ExactDecimalDigits(std::fabs(value));
     DecimalNumber number;
     number.negative = std::signbit(value);
-    number.integerDigits = std::string(text.substr(0, point));
-    number.fractionDigits = std::string(text.substr(point + 1));
-    const auto lastSignificant = number.fractionDigits.find_last_not_of('0');
-    number.fractionDigits.resize(lastSignificant == std::string::npos ? 0 : lastSignificant + 1);
+    number.integerDigits = std::move(digits.integerDigits);
+    number.fractionDigits = std::move(digits.fractionDigits);
     return number;
 }
 
@@ -107,7 +123,7 @@ std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
         number.negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    const bool blankGroups = groupsWithBlank(symbols);
+    const auto family = groupingFamily(symbols);
     bool seenDecimal = false;
     while (!text.empty()) {
         if (isDigit(text.front())) {
@@ -116,10 +132,8 @@ std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
         } else if (!symbols.decimal.empty() && text.starts_with(symbols.decimal) && !seenDecimal) {
             seenDecimal = true;
             text.remove_prefix(symbols.decimal.size());
-        } else if (!symbols.grouping.empty() && text.starts_with(symbols.grouping)) {
-            text.remove_prefix(symbols.grouping.size());
-        } else if (blankGroups && text.front() == ' ') {
-            text.remove_prefix(1);
+        } else if (const std::size_t grouping = groupingAtFront(text, symbols, family)) {
+            text.remove_prefix(grouping);
         } else {
             return std::nullopt;
         }
@@ -132,16 +146,8 @@ std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
 std::optional<double> LocaleNumber(std::string_view text, const LocaleSymbols& symbols) {
     const auto number = ParseLocaleDecimal(text, symbols);
     if (!number) return std::nullopt;
-    std::string plain = number->integerDigits;
-    if (!number->fractionDigits.empty()) plain += "." + number->fractionDigits;
-    double magnitude = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude,
-                                           std::chars_format::fixed);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Too many digits for a double: huge when the integer part is not zero, else tiny.
-        magnitude = number->integerDigits == "0" ? 0.0 : std::numeric_limits<double>::infinity();
-    }
+    // Too many digits for a double read as infinity when the integer part is not zero.
+    const double magnitude = NearestDouble(number->integerDigits, number->fractionDigits);
     return number->negative ? -magnitude : magnitude;
 }
 

@@ -13,14 +13,15 @@ QLineEdit* CountBox(const TextBoxes& boxes) {
 
 }  // namespace
 
-std::optional<RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
-                                 const LocaleSymbols& symbols) {
-    const QLineEdit* count = CountBox(boxes);
-    const auto readCount = [count] { return count->text().toStdString(); };
-    const auto writeBox = [&boxes](std::string_view box, const std::string& text) {
-        BoxNamed(boxes, box)->setText(QString::fromStdString(text));
-    };
-    return ExperimentRun(readCount, writeBox, source, symbols, kMaximumTrials);
+std::variant<RunRecord, RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
+                                           const LocaleSymbols& symbols) {
+    auto outcome =
+        PerformRun(CountBox(boxes)->text().toStdString(), source, symbols, kMaximumTrials);
+    if (const auto* record = std::get_if<RunRecord>(&outcome)) {
+        for (const BoxText& result : ComposeResults(record->tally, record->trials, symbols))
+            BoxNamed(boxes, result.box)->setText(QString::fromStdString(result.text));
+    }
+    return outcome;
 }
 
 void Clear(const TextBoxes& boxes) {
@@ -32,8 +33,12 @@ void Clear(const TextBoxes& boxes) {
 
 void TellRunFailure(QWidget* window, const TextBoxes& boxes, const QString& message) {
     // A box of our own, so that its button reads in Spanish even without Qt's translations.
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vesquin"), message, QMessageBox::NoButton,
-                    window);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vesquin"), QString(),
+                    QMessageBox::NoButton, window);
+    // The message quotes what was typed: it is shown as text, never read as markup (an image
+    // tag would make the box load whatever file it names), so the format comes before the text.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
     box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
     box.exec();
     // Not every window system hands the activation back to the window by itself.

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "commands.h"
+#include "count_box.h"
 #include "print_command.h"
 #include "run_messages.h"
 
@@ -20,7 +21,8 @@ MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
       m_symbols(std::move(symbols)),
       m_controls(BuildWindowControls(*this)),
       m_printCommand(new PrintCommand(this, m_symbols)) {
-    m_controls.maximumHint->setText(MaximumHint(kMaximumTrials, m_symbols));
+    PrepareCountBox(*BoxNamed(m_controls.boxes, "txtNs"));
+    m_controls.maximumHint->setText(QString::fromStdString(MaximumHint(kMaximumTrials, m_symbols)));
 
     // Outside a dialog a default button that is also auto-default loses its default
     // mark once the focus leaves it; Enter reaches cmdSimular through keyPressEvent.
@@ -65,17 +67,28 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::simulate() {
-    const QString typed = boxText(u"txtNs");
-    if (const auto error = Simulate(m_controls.boxes, m_source, m_symbols))
-        TellRunFailure(this, m_controls.boxes, RunFailureMessage(typed, *error, m_symbols));
+    const std::string typed = boxText(u"txtNs").toStdString();
+    const auto outcome = Simulate(m_controls.boxes, m_source, m_symbols);
+    if (const auto* error = std::get_if<RunError>(&outcome)) {
+        TellRunFailure(this, m_controls.boxes,
+                       QString::fromStdString(RunFailureMessage(typed, *error, m_symbols)));
+        return;
+    }
+    const RunRecord& record = std::get<RunRecord>(outcome);
+    m_shownTrials = record.trials;
+    emit runPerformed(record);
 }
 
 void MainWindow::clear() {
     Clear(m_controls.boxes);
+    m_shownTrials.reset();
 }
 
 void MainWindow::print() {
+    // The heading states the trials of the run on show: the count box may have been
+    // edited since, or hold a form such as "2,5" that ran another number of trials.
     const auto readBox = [this](std::string_view box) {
+        if (box == "txtNs") return m_shownTrials ? std::to_string(*m_shownTrials) : std::string();
         const QLineEdit* line = BoxNamed(m_controls.boxes, box);
         return line ? line->text().toStdString() : std::string();
     };

@@ -10,131 +10,22 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <array>
 #include <vector>
+
+#include "window_layout_table.h"
 
 namespace vesquin {
 namespace {
 
-enum class Kind { Label, Frame, TextBox, Button };
-
-// F1 is "MS Sans Serif" 9.75 pt, F1B the same in bold, F3 18 pt bold, F4 "Comic Sans MS"
-// 8.25 pt; Default is the window's own font.
-enum class Face { Default, F1, F1B, F3, F4 };
-
-enum class Colours {
-    System,
-    Red,          // text 255,0,0
-    DarkRed,      // text 192,0,0
-    Simulated,    // text 192,0,0 on 224,224,224
-    Theoretical,  // text 0,0,255 on 192,192,192
-};
-
-struct ControlPlacement {
-    const char* name;
-    Kind kind;
-    const char* container;         // nullptr: the window itself
-    int left, top, width, height;  // twips from the container's top left corner
-    const char* text;
-    Face face;
-    Colours colours;
-    bool centred;
-    int tab;
-    const char* accessibleName;  // text boxes: what a screen reader says the number is
-};
-
-constexpr const char* kWindowName = "frmVesquin";
-constexpr const char* kCaption = "Vesquin";
-constexpr int kClientWidth = 10230;
-constexpr int kClientHeight = 7500;
-
-// The two blanks after "que" belong to the statement.
-constexpr const char* kProblemStatement =
-    "Tres tiradores infalibles (cuando disparan nunca fallan) han decidido practicar juntos el "
-    "tiro. Para ello acceden a las instalaciones del Club Deportivo QUENDAL y, una vez en sus "
-    "puestos, piden que  les lancen, a la vez, seis platos. Sin embargo no se pueden poner de "
-    "acuerdo acerca del plato al que disparará cada uno.";
-
-// Containers come before the controls they hold.
-constexpr std::array kControls{
-    ControlPlacement{"Label14", Kind::Label, nullptr, 720, 120, 9375, 495, "VESQUIN", Face::F3,
-                     Colours::Red, true, 28, nullptr},
-    ControlPlacement{"Label15", Kind::Label, nullptr, 600, 600, 9615, 255,
-                     "(Simulación por ordenador)", Face::F1, Colours::Red, true, 29, nullptr},
-    ControlPlacement{"Label18", Kind::Label, nullptr, 240, 1080, 9855, 975, kProblemStatement,
-                     Face::F1, Colours::DarkRed, true, 31, nullptr},
-    ControlPlacement{"Label19", Kind::Label, nullptr, 2160, 1920, 6375, 615,
-                     "¿Cuál es el número de platos más probable que romperán? ¿Cuántos quedarán "
-                     "intactos, por término medio?",
-                     Face::F1B, Colours::DarkRed, true, 32, nullptr},
-    ControlPlacement{"Frame2", Kind::Frame, nullptr, 360, 2640, 6615, 975, "Datos", Face::Default,
-                     Colours::System, false, 19, nullptr},
-    ControlPlacement{"cmdSimular", Kind::Button, nullptr, 7200, 2760, 1215, 375, "&Simular",
-                     Face::F1, Colours::System, false, 0, nullptr},
-    ControlPlacement{"cmdImprimir", Kind::Button, nullptr, 8520, 2760, 1215, 375, "&Imprimir",
-                     Face::F1, Colours::System, false, 23, nullptr},
-    ControlPlacement{"cmdBorrar", Kind::Button, nullptr, 7200, 3240, 1215, 375, "&Borrar", Face::F1,
-                     Colours::System, false, 18, nullptr},
-    ControlPlacement{"cmdSalir", Kind::Button, nullptr, 8520, 3240, 1215, 375, "&Terminar",
-                     Face::F1, Colours::System, false, 21, nullptr},
-    ControlPlacement{"Frame1", Kind::Frame, nullptr, 360, 3840, 9375, 3255, "Resultados",
-                     Face::Default, Colours::System, false, 2, nullptr},
-    ControlPlacement{"Label11", Kind::Label, nullptr, 3600, 7200, 3615, 255,
-                     "Un problema de probabilidad", Face::F4, Colours::System, true, 22, nullptr},
-
-    ControlPlacement{"Label1", Kind::Label, "Frame2", 360, 360, 4695, 375,
-                     "Indica cuántas veces haremos la simulación", Face::F1B, Colours::System,
-                     false, 20, nullptr},
-    ControlPlacement{"Label16", Kind::Label, "Frame2", 240, 600, 4695, 255, "(Máximo 1.000.000)",
-                     Face::Default, Colours::System, true, 30, nullptr},
-    ControlPlacement{"txtNs", Kind::TextBox, "Frame2", 5040, 360, 1215, 360, "", Face::F1B,
-                     Colours::System, true, 1, "Número de veces que haremos la simulación"},
-
-    ControlPlacement{"Label9", Kind::Label, "Frame1", 4560, 360, 1695, 375, "Nº de veces",
-                     Face::F1B, Colours::System, true, 12, nullptr},
-    ControlPlacement{"Label10", Kind::Label, "Frame1", 6720, 360, 495, 255, "%", Face::F1B,
-                     Colours::System, true, 13, nullptr},
-    ControlPlacement{"Label12", Kind::Label, "Frame1", 7920, 120, 975, 495, "% Teórico", Face::F1B,
-                     Colours::System, true, 27, nullptr},
-    ControlPlacement{"Label3", Kind::Label, "Frame1", 720, 840, 3855, 255,
-                     "Se rompe un solo plato .....................", Face::F1B, Colours::System,
-                     false, 4, nullptr},
-    ControlPlacement{"Label4", Kind::Label, "Frame1", 720, 1200, 3735, 255,
-                     "Rompen dos platos ...........................", Face::F1B, Colours::System,
-                     false, 5, nullptr},
-    ControlPlacement{"Label5", Kind::Label, "Frame1", 720, 1560, 3735, 255,
-                     "Rompen tres platos ...........................", Face::F1B, Colours::System,
-                     false, 6, nullptr},
-    ControlPlacement{"txtS1", Kind::TextBox, "Frame1", 4800, 720, 1215, 375, " ", Face::F1B,
-                     Colours::Simulated, true, 8, "Se rompe un solo plato, número de veces"},
-    ControlPlacement{"txtS2", Kind::TextBox, "Frame1", 4800, 1080, 1215, 375, " ", Face::F1B,
-                     Colours::Simulated, true, 9, "Rompen dos platos, número de veces"},
-    ControlPlacement{"txtS3", Kind::TextBox, "Frame1", 4800, 1440, 1215, 375, " ", Face::F1B,
-                     Colours::Simulated, true, 10, "Rompen tres platos, número de veces"},
-    ControlPlacement{"txtS1p", Kind::TextBox, "Frame1", 6480, 720, 975, 375, " ", Face::F1B,
-                     Colours::Simulated, true, 14, "Se rompe un solo plato, porcentaje"},
-    ControlPlacement{"txtS2p", Kind::TextBox, "Frame1", 6480, 1080, 975, 375, " ", Face::F1B,
-                     Colours::Simulated, true, 15, "Rompen dos platos, porcentaje"},
-    ControlPlacement{"txtS3p", Kind::TextBox, "Frame1", 6480, 1440, 975, 375, " ", Face::F1B,
-                     Colours::Simulated, true, 16, "Rompen tres platos, porcentaje"},
-    ControlPlacement{"txtTeo1", Kind::TextBox, "Frame1", 7920, 720, 975, 375, "", Face::F1,
-                     Colours::Theoretical, true, 24, "Se rompe un solo plato, porcentaje teórico"},
-    ControlPlacement{"txtTeo2", Kind::TextBox, "Frame1", 7920, 1080, 975, 375, "", Face::F1,
-                     Colours::Theoretical, true, 25, "Rompen dos platos, porcentaje teórico"},
-    ControlPlacement{"txtTeo3", Kind::TextBox, "Frame1", 7920, 1440, 975, 375, "", Face::F1,
-                     Colours::Theoretical, true, 26, "Rompen tres platos, porcentaje teórico"},
-    ControlPlacement{"Label2", Kind::Label, "Frame1", 360, 2280, 6855, 255,
-                     "El número más probable de platos que se rompen es .....................",
-                     Face::F1B, Colours::System, false, 3, nullptr},
-    ControlPlacement{"txtS6", Kind::TextBox, "Frame1", 7680, 2160, 1215, 375, " ", Face::F1B,
-                     Colours::Simulated, true, 11, "Número más probable de platos que se rompen"},
-    ControlPlacement{"Label8", Kind::Label, "Frame1", 360, 2760, 6975, 255,
-                     "El número de platos que queda intacto, por término medio es ........",
-                     Face::F1B, Colours::System, false, 7, nullptr},
-    ControlPlacement{"txtMed", Kind::TextBox, "Frame1", 7680, 2640, 1215, 375, "", Face::F1B,
-                     Colours::Simulated, true, 17,
-                     "Número de platos que quedan intactos, por término medio"},
-};
+using layout::Colours;
+using layout::ControlPlacement;
+using layout::Face;
+using layout::kCaption;
+using layout::kClientHeight;
+using layout::kClientWidth;
+using layout::kControls;
+using layout::Kind;
+using layout::kWindowName;
 
 // 15 twips make one logical pixel; Qt scales logical pixels for the screen.
 int Pixels(int twips) {
