@@ -36,8 +36,12 @@ constexpr auto kPollInterval = 100ms;
 constexpr int kChunk = 64 * 1024;
 constexpr int kFinestGrid = 1200;  // dots per inch
 
+// Nobody sees this: the window that asked for the print is closing.
+const QString kCancelled = QStringLiteral("Impresión cancelada.");
+
 // How long the library may wait for the scheduler: until `end`, or until the
-// command is cancelled. The library asks again every tenth of a second.
+// command is cancelled. The library asks when a wait has lasted the timeout
+// given to it, but never sooner than after about a second.
 struct Deadline {
     Clock::time_point end;
     const std::atomic<bool>* cancelled = nullptr;
@@ -258,6 +262,7 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
     const std::unique_ptr<cups_dest_t, DestFree> dest(
         cupsGetNamedDest(http.get(), nullptr, nullptr));
     if (deadline.expired) return failed(NotRespondingText());
+    if (cancelled.load()) return failed(kCancelled);
     if (!dest) {
         if (cupsLastError() >= IPP_STATUS_ERROR_INTERNAL)
             return failed(RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), {}));
@@ -269,6 +274,7 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
 
     const std::unique_ptr<cups_dinfo_t, InfoFree> info(cupsCopyDestInfo(http.get(), dest.get()));
     if (deadline.expired) return failed(NotRespondingText());
+    if (cancelled.load()) return failed(kCancelled);
     if (!info)
         return failed(RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), printer));
 
@@ -279,7 +285,7 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
         return failed(QStringLiteral("No se ha podido preparar el documento del informe."));
 
     if (request.beforeSubmit) request.beforeSubmit();
-    if (cancelled.load()) return failed(QStringLiteral("Impresión cancelada."));
+    if (cancelled.load()) return failed(kCancelled);
 
     deadline.end = Clock::now() + limits.job;
     int jobId = 0;

@@ -106,6 +106,7 @@ class PrintSystemFailuresTest : public QObject {
     void tellsWhatThePrintSystemDid();
     void keepsTheWindowAnsweringWhileNoOneAnswers();
     void sendsOneCompleteJobPerPress();
+    void closesPromptlyWhileNoOneAnswers();
 
   private:
     QTemporaryDir m_home;
@@ -327,6 +328,36 @@ void PrintSystemFailuresTest::sendsOneCompleteJobPerPress() {
     QTest::qWait(300);
     QCOMPARE(ended.count(), 3);
     QCOMPARE(jobsListed(QStringLiteral("completed")), completedBefore + 3);
+    QCOMPARE(catcher.messages().size(), 0);
+}
+
+void PrintSystemFailuresTest::closesPromptlyWhileNoOneAnswers() {
+    QTemporaryDir socketDir;
+    QVERIFY(socketDir.isValid());
+    const QString socketPath = socketDir.filePath(QStringLiteral("cups.sock"));
+    const SilentServer silent(socketPath);
+    QVERIFY(silent.listening());
+    qputenv("CUPS_SERVER", QFile::encodeName(socketPath));
+
+    auto window = ShowWindow();
+    QVERIFY(window);
+    auto* print = window->findChild<QPushButton*>(QStringLiteral("cmdImprimir"));
+    QVERIFY(print);
+    MessageCatcher catcher;
+    print->click();  // with the usual waits of 5 and 30 seconds
+    QVERIFY(PrintCommandOf(*window)->isBusy());
+    QTest::qWait(300);
+
+    // The program ends while the print system is silent: no message, no waiting it out.
+    QElapsedTimer clock;
+    clock.start();
+    window.reset();
+    const qint64 elapsedMs = clock.elapsed();
+    qInfo("closed while printing in %lld ms", elapsedMs);
+    // The print library looks at the cancellation once a second at most.
+    QVERIFY2(elapsedMs < 1500, qPrintable(QString::number(elapsedMs)));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QTest::qWait(100);
     QCOMPARE(catcher.messages().size(), 0);
 }
 
