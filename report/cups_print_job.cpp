@@ -230,6 +230,12 @@ std::optional<QString> watchJob(http_t* http, cups_dest_t* dest, int jobId, cons
         if (job.state == IPP_JSTATE_COMPLETED) return std::nullopt;
         if (job.state == IPP_JSTATE_CANCELED || job.state == IPP_JSTATE_ABORTED)
             return LostJobText(printer, job.message);
+        if (job.state == IPP_JSTATE_STOPPED) {
+            // Stopped by the scheduler (a conversion it could not run, say): it
+            // would wait for an administrator and print much later, if ever.
+            cancelJob(http, dest, jobId, deadline);
+            return StoppedJobText(printer, job.message);
+        }
         if (job.reasons.contains(QStringLiteral("printer-stopped"))) {
             // Told it failed, the user must not get the page later by surprise.
             cancelJob(http, dest, jobId, deadline);

@@ -74,6 +74,14 @@ QString LostJobText(const QString& printer, const QString& schedulerText) {
         schedulerText);
 }
 
+QString StoppedJobText(const QString& printer, const QString& schedulerText) {
+    return withSchedulerText(
+        QStringLiteral("El sistema de impresión ha detenido el trabajo en la impresora %1; se ha "
+                       "anulado.")
+            .arg(QuotedName(printer)),
+        schedulerText);
+}
+
 QString StoppedPrinterText(const QString& printer) {
     return QStringLiteral("La impresora %1 está detenida.").arg(QuotedName(printer));
 }

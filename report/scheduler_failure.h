@@ -22,6 +22,10 @@ QString RefusalText(int ippStatus, const QString& schedulerText, const QString& 
 // A job the print system cancelled or aborted on its own, with its message.
 QString LostJobText(const QString& printer, const QString& schedulerText);
 
+// A job the print system stopped on its own (and that was then cancelled, so
+// that it cannot come out much later by surprise), with its message.
+QString StoppedJobText(const QString& printer, const QString& schedulerText);
+
 // The printer is stopped: nothing is printed until someone resumes it.
 QString StoppedPrinterText(const QString& printer);
 

@@ -107,6 +107,9 @@ TEST(SchedulerTexts, IsolateThePrinterName) {
     EXPECT_EQ(text(QuotedName(QStringLiteral("\u05D0\u05D1"))), "«\u2068\u05D0\u05D1\u2069»");
     EXPECT_EQ(text(StoppedPrinterText(QStringLiteral("P"))),
               "La impresora «\u2068P\u2069» está detenida.");
+    EXPECT_EQ(text(StoppedJobText(QStringLiteral("P"), QStringLiteral(" "))),
+              "El sistema de impresión ha detenido el trabajo en la impresora «\u2068P\u2069»; se "
+              "ha anulado.");
     EXPECT_EQ(text(LostJobText(QStringLiteral("P"), QString())),
               "El sistema de impresión ha anulado el trabajo en la impresora «\u2068P\u2069».");
     EXPECT_EQ(text(LostJobText(QStringLiteral("P"), QStringLiteral("Filter failed"))),
