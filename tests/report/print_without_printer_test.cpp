@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 
 #include <sys/resource.h>
 
@@ -87,9 +86,6 @@ class PrintWithoutPrinterTest : public QObject {
     void init();
     void savesEachPrintAsANewPdfInDocuments();
     void followsTheDocumentsFolderOfTheUserSettings();
-    void showsAFolderNameLiterallyAndBreaksItOnlyAtSeparators();
-    void opensTheReportOrItsFolder_data();
-    void opensTheReportOrItsFolder();
     void warnsAndChangesNothingWhenTheFileCannotBeMade();
     void warnsAndLeavesNoFileWhenWritingFails();
     void saysTheDiskIsFullAndKeepsEarlierReports();
@@ -204,81 +200,6 @@ void PrintWithoutPrinterTest::followsTheDocumentsFolderOfTheUserSettings() {
     const QStringList lines = PdfLines(shownPath(message), &error);
     QVERIFY2(!lines.isEmpty(), qPrintable(error));
     QCOMPARE(lines.value(1), QStringLiteral("1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA VECES"));
-}
-
-void PrintWithoutPrinterTest::showsAFolderNameLiterallyAndBreaksItOnlyAtSeparators() {
-    // Markup in a folder name, and a path far wider than any message box.
-    const QString deep = QStringLiteral(
-        "<b>Informes</b>/Curso de probabilidad para el segundo trimestre/"
-        "Grupo de tarde con los ejercicios de los platos &amp; tiradores");
-    setDocumentsFolder(QStringLiteral("XDG_DOCUMENTS_DIR=\"$HOME/%1\"").arg(deep));
-    const auto window = ShowWindow();
-    QVERIFY(window);
-    const auto message = printAndReadMessage(*window);
-    if (QTest::currentTestFailed()) return;
-    QCOMPARE(message.text, kSavedMessage);
-    QVERIFY(message.allPlainText);
-    const QString path = shownPath(message);
-    QCOMPARE(QFileInfo(path).absolutePath(), m_home.filePath(deep));
-    QVERIFY(QFileInfo::exists(path));
-    const QStringList lines = message.informativeText.split(QLatin1Char('\n'));
-    QVERIFY2(lines.size() >= 3, qPrintable(message.informativeText));
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-        QVERIFY2(lines[i].endsWith(QLatin1Char('/')), qPrintable(lines[i]));
-    QVERIFY(kReportName.match(lines.last()).hasMatch());
-}
-
-void PrintWithoutPrinterTest::opensTheReportOrItsFolder_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("opens");
-    QTest::addColumn<bool>("wantsFolder");
-    QTest::addColumn<QString>("failure");
-    QTest::newRow("report") << "Abrir el informe" << true << false << QString();
-    QTest::newRow("folder") << "Abrir la carpeta" << true << true << QString();
-    QTest::newRow("report fails") << "Abrir el informe" << false << false
-                                  << "No se ha podido abrir el informe.";
-    QTest::newRow("folder fails") << "Abrir la carpeta" << false << true
-                                  << "No se ha podido abrir la carpeta.";
-    QTest::newRow("accept") << "Aceptar" << true << false << QString();
-}
-
-void PrintWithoutPrinterTest::opensTheReportOrItsFolder() {
-    QFETCH(QString, button);
-    QFETCH(bool, opens);
-    QFETCH(bool, wantsFolder);
-    QFETCH(QString, failure);
-    const auto window = ShowWindow();
-    QVERIFY(window);
-    QList<QUrl> opened;
-    PrintCommandOf(*window)->setUrlOpener([&](const QUrl& url) {
-        opened << url;
-        return opens;
-    });
-
-    MessageCatcher catcher({button});
-    QVERIFY(PressPrint(*window));
-    QVERIFY(!catcher.messages().isEmpty());
-    const QString path = shownPath(catcher.messages().first());
-    QVERIFY(QFileInfo::exists(path));
-    if (button == QStringLiteral("Aceptar")) {
-        QCOMPARE(opened, QList<QUrl>());
-        QCOMPARE(catcher.messages().size(), 1);
-        return;
-    }
-    const QFileInfo file(path);
-    const QUrl expected =
-        QUrl::fromLocalFile(wantsFolder ? file.absolutePath() : file.absoluteFilePath());
-    QCOMPARE(opened, QList<QUrl>{expected});
-    if (failure.isEmpty()) {
-        QCOMPARE(catcher.messages().size(), 1);
-    } else {
-        QCOMPARE(catcher.messages().size(), 2);
-        const auto& told = catcher.messages().at(1);
-        QCOMPARE(told.icon, QMessageBox::Warning);
-        QCOMPARE(told.text, failure);
-        QCOMPARE(told.buttons, QStringList{QStringLiteral("Aceptar")});
-        QVERIFY(told.allPlainText);
-    }
 }
 
 void PrintWithoutPrinterTest::warnsAndChangesNothingWhenTheFileCannotBeMade() {
