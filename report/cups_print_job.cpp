@@ -66,12 +66,12 @@ struct IppFree {
     void operator()(ipp_t* ipp) const { ippDelete(ipp); }
 };
 
-QString fromLocal(const char* text) {
+QString fromCups(const char* text) {
     return text ? QString::fromUtf8(text) : QString();
 }
 
 QString lastErrorText() {
-    return fromLocal(cupsLastErrorString());
+    return fromCups(cupsLastErrorString());
 }
 
 PrintOutcome failed(QString reason) {
@@ -80,10 +80,10 @@ PrintOutcome failed(QString reason) {
 
 // The queue LPDEST or PRINTER names, in the order the library consults them.
 QString namedDefault() {
-    if (const char* lpdest = std::getenv("LPDEST"); lpdest && *lpdest) return fromLocal(lpdest);
+    if (const char* lpdest = std::getenv("LPDEST"); lpdest && *lpdest) return fromCups(lpdest);
     if (const char* printer = std::getenv("PRINTER");
         printer && *printer && std::string_view(printer) != "lp")
-        return fromLocal(printer);
+        return fromCups(printer);
     return {};
 }
 
@@ -96,9 +96,12 @@ PrintOutcome withoutDefault(http_t* http, const Deadline& deadline) {
         cupsFreeDests(count, dests);
         return failed(NotRespondingText());
     }
+    // "queue/instance" names an instance of a queue; queue names ignore case.
     const QString named = namedDefault();
+    const QString namedQueue = named.section(QLatin1Char('/'), 0, 0);
     bool namedExists = false;
-    for (int i = 0; i < count; ++i) namedExists |= named == fromLocal(dests[i].name);
+    for (int i = 0; i < count; ++i)
+        namedExists |= namedQueue.compare(fromCups(dests[i].name), Qt::CaseInsensitive) == 0;
     cupsFreeDests(count, dests);
     if (count == 0) return {PrintOutcome::Kind::NoPrinter, {}};
     return {PrintOutcome::Kind::NoDefaultPrinter, namedExists ? QString() : named};
@@ -128,11 +131,11 @@ JobState jobState(http_t* http, cups_dest_t* dest, int jobId) {
     if (ipp_attribute_t* reasons =
             ippFindAttribute(response.get(), "job-state-reasons", IPP_TAG_KEYWORD)) {
         for (int i = 0; i < ippGetCount(reasons); ++i)
-            job.reasons += fromLocal(ippGetString(reasons, i, nullptr)) + QLatin1Char(' ');
+            job.reasons += fromCups(ippGetString(reasons, i, nullptr)) + QLatin1Char(' ');
     }
     if (ipp_attribute_t* message =
             ippFindAttribute(response.get(), "job-state-message", IPP_TAG_TEXT))
-        job.message = fromLocal(ippGetString(message, 0, nullptr));
+        job.message = fromCups(ippGetString(message, 0, nullptr));
     return job;
 }
 
@@ -228,7 +231,7 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
             return failed(RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), {}));
         return withoutDefault(http.get(), deadline);
     }
-    const QString printer = fromLocal(dest->name);
+    const QString printer = fromCups(dest->name);
     const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
     if (state && std::atoi(state) == IPP_PSTATE_STOPPED) return failed(StoppedPrinterText(printer));
 
