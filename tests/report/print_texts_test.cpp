@@ -12,12 +12,14 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <map>
 #include <string>
 
 #include "print_messages.h"
+#include "report_file.h"
 #include "report_pdf.h"
 #include "scheduler_failure.h"
 
@@ -195,6 +197,23 @@ TEST(WriteWhole, ReportsAFileThatTakesNothing) {
     QString reason;
     EXPECT_FALSE(WriteWhole(closed, "x", &reason));
     EXPECT_FALSE(reason.isEmpty());
+}
+
+TEST(UserDatabaseHome, IsTheHomeTheSystemRecordsForTheUser) {
+    // What the user database says, asked through another program.
+    QProcess uid;
+    uid.start(QStringLiteral("id"), {QStringLiteral("-u")});
+    ASSERT_TRUE(uid.waitForFinished(10000));
+    QProcess getent;
+    getent.start(
+        QStringLiteral("getent"),
+        {QStringLiteral("passwd"), QString::fromUtf8(uid.readAllStandardOutput()).trimmed()});
+    ASSERT_TRUE(getent.waitForFinished(10000));
+    const QStringList entry =
+        QString::fromUtf8(getent.readAllStandardOutput()).trimmed().split(QLatin1Char(':'));
+    ASSERT_EQ(entry.size(), 7) << text(entry.join(QLatin1Char(':')));
+    EXPECT_EQ(text(UserDatabaseHome()), text(entry.at(5)));
+    EXPECT_FALSE(UserDatabaseHome().isEmpty());
 }
 
 }  // namespace
