@@ -6,118 +6,148 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
-#include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QGuiApplication>
+#include <QThread>
+#include <QWidget>
 
-#include <optional>
+#include <map>
+#include <string>
+#include <utility>
 
-#include "painter_report_printer.h"
-#include "report_file.h"
+#include "report_pdf.h"
+#include "scheduler_failure.h"
 
 namespace vesquin {
 
 namespace {
 
-const QString kMessageTitle = QStringLiteral("Vesquin");
-const QString kDocumentName = QStringLiteral("Vesquin - informe");
-// The same resolution as a high-resolution printer, so the file matches the paper.
-constexpr int kResolution = 1200;
-constexpr qreal kFileMarginMillimetres = 15;
-
-// Why printing failed, in words for the user; empty when Qt says nothing more.
-struct PrintFailure {
-    QString detail;
+// A printer that prints nothing: running the report on it shows which boxes it reads.
+class NullPrinter final : public ReportPrinter {
+  public:
+    bool setFontName(std::string_view) override { return true; }
+    bool setFontSize(int) override { return true; }
+    bool printLine(std::optional<int>, const std::vector<std::string>&) override { return true; }
+    bool endDocument() override { return true; }
 };
 
-std::optional<PrintFailure> printOnDefaultPrinter(const ReportWriter& writer) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kDocumentName);
-    bool written = false;
-    {
-        PainterReportPrinter surface(printer);
-        written = writer.write(surface);
-    }
-    if (!written || printer.printerState() == QPrinter::Error) {
-        return PrintFailure{printer.printerName().isEmpty()
-                                ? QString()
-                                : QStringLiteral("Impresora: %1").arg(printer.printerName())};
-    }
-    return std::nullopt;
+// The boxes the report reads, as they stand now, for a worker that must not
+// touch the window's controls.
+ReadBox snapshotOf(const ReadBox& readBox, const LocaleSymbols& symbols) {
+    auto texts = std::make_shared<std::map<std::string, std::string, std::less<>>>();
+    const ReadBox capture = [&](std::string_view box) {
+        std::string text = readBox(box);
+        texts->insert_or_assign(std::string(box), text);
+        return text;
+    };
+    NullPrinter sink;
+    ReportWriter(capture, symbols).write(sink);
+    return [texts](std::string_view box) {
+        const auto found = texts->find(box);
+        return found == texts->end() ? std::string() : found->second;
+    };
 }
 
-QPageSize paperForLocale() {
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-               ? QPageSize(QPageSize::Letter)
-               : QPageSize(QPageSize::A4);
-}
-
-// Writes the report to a new file; on success returns nothing and sets `path`.
-std::optional<PrintFailure> saveAsPdf(const ReportWriter& writer, QString& path) {
-    ReportFile target = CreateReportFile(ReportFolder(), QDateTime::currentDateTime());
-    if (!target.file) return PrintFailure{target.error};
-    QFile& file = *target.file;
-
-    bool written = false;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setResolution(kResolution);
-        pdf.setTitle(kDocumentName);
-        pdf.setCreator(kMessageTitle);
-        pdf.setPageLayout(QPageLayout(paperForLocale(), QPageLayout::Portrait,
-                                      QMarginsF(kFileMarginMillimetres, kFileMarginMillimetres,
-                                                kFileMarginMillimetres, kFileMarginMillimetres),
-                                      QPageLayout::Millimeter));
-        PainterReportPrinter surface(pdf);
-        written = writer.write(surface);
-    }
-    // Closing clears an error met by an earlier buffered write, so look before.
-    QString writeError;
-    if (!file.flush() || file.error() != QFileDevice::NoError) writeError = file.errorString();
-    file.close();
-    if (writeError.isEmpty() && file.error() != QFileDevice::NoError)
-        writeError = file.errorString();
-    if (!written || !writeError.isEmpty()) {
-        // A half-written PDF under the report's own name would only mislead.
-        file.remove();
-        return PrintFailure{writeError.isEmpty()
-                                ? QString()
-                                : QStringLiteral("%1: %2").arg(
-                                      QDir::toNativeSeparators(file.fileName()), writeError)};
-    }
-    path = file.fileName();
-    return std::nullopt;
-}
-
-void showFailure(QWidget* parent, const PrintFailure& failure) {
-    QMessageBox box(QMessageBox::Warning, kMessageTitle,
-                    QStringLiteral("No se ha podido imprimir el informe."), QMessageBox::Ok,
-                    parent);
-    box.setInformativeText(failure.detail);
-    box.exec();
+QString noDefaultText(const QString& missing) {
+    return missing.isEmpty()
+               ? QStringLiteral("No hay ninguna impresora predeterminada.")
+               : QStringLiteral(
+                     "No hay ninguna impresora predeterminada: la impresora %1 no existe.")
+                     .arg(QuotedName(missing));
 }
 
 }  // namespace
 
-void PrintReport(QWidget* parent, const ReadBox& readBox, const LocaleSymbols& symbols) {
-    const ReportWriter writer(readBox, symbols);
-    if (!QPrinterInfo::defaultPrinter().isNull()) {
-        if (const auto failure = printOnDefaultPrinter(writer)) showFailure(parent, *failure);
+PrintCommand::PrintCommand(QWidget* window, LocaleSymbols symbols)
+    : QObject(window), m_window(window), m_symbols(std::move(symbols)) {
+    setObjectName(QStringLiteral("printCommand"));
+}
+
+PrintCommand::~PrintCommand() {
+    stopWorker();
+    if (m_busy) QGuiApplication::restoreOverrideCursor();
+}
+
+void PrintCommand::stopWorker() {
+    if (!m_worker) return;
+    m_cancelled->store(true);
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+}
+
+void PrintCommand::print(const ReadBox& readBox) {
+    if (m_busy) return;
+    m_busy = true;
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+
+    m_request = std::make_shared<PrintRequest>(PrintRequest{
+        ReportWriter(snapshotOf(readBox, m_symbols), m_symbols), m_limits, m_beforeSubmit});
+    m_outcome = std::make_shared<PrintOutcome>();
+    m_cancelled = std::make_shared<std::atomic<bool>>(false);
+    m_worker = QThread::create([request = m_request, outcome = m_outcome, cancelled = m_cancelled] {
+        *outcome = PrintOnDefaultPrinter(*request, *cancelled);
+    });
+    m_worker->setObjectName(QStringLiteral("Vesquin print worker"));
+    connect(m_worker, &QThread::finished, this, &PrintCommand::conclude, Qt::QueuedConnection);
+    m_worker->start();
+}
+
+void PrintCommand::conclude() {
+    if (!m_worker) return;
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    QGuiApplication::restoreOverrideCursor();
+
+    const PrintOutcome outcome = *m_outcome;
+    switch (outcome.kind) {
+        case PrintOutcome::Kind::Printed:
+            break;
+        case PrintOutcome::Kind::NoPrinter:
+            saveInstead(QStringLiteral("No hay ninguna impresora disponible."));
+            break;
+        case PrintOutcome::Kind::NoDefaultPrinter:
+            saveInstead(noDefaultText(outcome.detail));
+            break;
+        case PrintOutcome::Kind::Failed:
+            ShowPrintFailure(m_window, outcome.detail);
+            break;
+    }
+    m_busy = false;
+    emit finished();
+}
+
+void PrintCommand::saveInstead(const QString& why) {
+    const QString notSaved = QStringLiteral("%1 No se ha podido guardar el informe").arg(why);
+    const QString folder = ReportFolder(m_homeLookup);
+    if (folder.isEmpty()) {
+        ShowPrintFailure(
+            m_window,
+            notSaved + QStringLiteral(": no se encuentra la carpeta personal del usuario."));
         return;
     }
-    QString path;
-    if (const auto failure = saveAsPdf(writer, path)) {
-        showFailure(parent, *failure);
+    ReportFile target = CreateReportFile(folder, QDateTime::currentDateTime());
+    if (!target.file) {
+        ShowPrintFailure(m_window, QStringLiteral("%1:\n%2").arg(notSaved, target.error));
         return;
     }
-    QMessageBox::information(
-        parent, kMessageTitle,
-        QStringLiteral("No hay ninguna impresora disponible. El informe se ha guardado en %1.")
-            .arg(QDir::toNativeSeparators(path)));
+    QFile& file = *target.file;
+    const QString path = QDir::toNativeSeparators(file.fileName());
+    const QByteArray pdf = RenderReportPdf(m_request->writer, SavedReportPage());
+    QString reason = QStringLiteral("No se ha podido preparar el documento del informe.");
+    bool saved = !pdf.isEmpty() && WriteWhole(file, pdf, &reason);
+    file.close();
+    if (saved && file.error() != QFileDevice::NoError) {
+        saved = false;
+        reason = FileFailureText(file);
+    }
+    if (!saved) {
+        // A half-written PDF under the report's own name would only mislead.
+        file.remove();
+        ShowPrintFailure(m_window, QStringLiteral("%1 en\n%2:\n%3").arg(notSaved, path, reason));
+        return;
+    }
+    ShowSavedReport(m_window, why, path, m_opener);
 }
 
 }  // namespace vesquin

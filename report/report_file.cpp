@@ -7,6 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QtGlobal>
+
+#if defined(Q_OS_UNIX)
+#include <pwd.h>
+#include <unistd.h>
+
+#include <vector>
+#endif
 
 namespace vesquin {
 
@@ -18,7 +26,32 @@ constexpr int kMaximumCopies = 1000;
 
 }  // namespace
 
-QString ReportFolder() {
+QString UserDatabaseHome() {
+#if defined(Q_OS_UNIX)
+    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 16384));
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir || !*found->pw_dir)
+        return {};
+    return QFile::decodeName(found->pw_dir);
+#else
+    return {};
+#endif
+}
+
+QString ReportFolder(const HomeLookup& lookup) {
+#if defined(Q_OS_UNIX)
+    // Without HOME, Qt takes the root of the disk for the home folder.
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        const QString home = lookup ? lookup() : QString();
+        if (home.isEmpty() || !QDir::isAbsolutePath(home)) return {};
+        qputenv("HOME", QFile::encodeName(home));
+    }
+#else
+    Q_UNUSED(lookup);
+#endif
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() ? QDir::homePath() : documents;
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QDateTime;
@@ -15,8 +16,17 @@ class QFile;
 
 namespace vesquin {
 
-// The documents folder, or the home folder where the system names none.
-QString ReportFolder();
+// The user's home folder as the system's user database records it; empty where
+// it records none (and on systems that have no such database).
+QString UserDatabaseHome();
+
+using HomeLookup = std::function<QString()>;
+
+// The documents folder, or the home folder where the system names none. With
+// HOME unset or empty (as some services run programs) the home comes from
+// `lookup`, and HOME is set to it so that the documents folder is found there
+// too; empty when there is no home folder at all.
+QString ReportFolder(const HomeLookup& lookup = UserDatabaseHome);
 
 // "Vesquin - informe 2026-12-08 15.31.47.pdf" for the first copy;
 // copy 2 and later add " (2)", " (3)"... before the extension.

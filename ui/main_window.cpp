@@ -25,7 +25,10 @@
 namespace vesquin {
 
 MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
-    : QWidget(parent), m_symbols(std::move(symbols)), m_controls(BuildWindowControls(*this)) {
+    : QWidget(parent),
+      m_symbols(std::move(symbols)),
+      m_controls(BuildWindowControls(*this)),
+      m_printCommand(new PrintCommand(this, m_symbols)) {
     PrepareCountBox(*BoxNamed(m_controls.boxes, "txtNs"));
     m_controls.maximumHint->setText(QString::fromStdString(MaximumHint(kMaximumTrials, m_symbols)));
 
@@ -125,7 +128,7 @@ void MainWindow::print() {
         const QLineEdit* line = BoxNamed(m_controls.boxes, box);
         return line ? line->text().toStdString() : std::string();
     };
-    PrintReport(this, readBox, m_symbols);
+    m_printCommand->print(readBox);
 }
 
 void MainWindow::end() {

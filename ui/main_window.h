@@ -25,6 +25,7 @@ class QKeyEvent;
 
 namespace vesquin {
 
+class PrintCommand;
 class RunHistoryModel;
 class TeachingView;
 
@@ -74,6 +75,7 @@ class MainWindow : public QWidget {
     std::optional<std::int32_t> m_shownTrials;
     RunHistoryModel* m_history = nullptr;
     std::unique_ptr<TeachingView> m_teachingView;
+    PrintCommand* m_printCommand;  // a child of the window
 };
 
 }  // namespace vesquin

@@ -4,6 +4,7 @@
 #include "print_probe.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
@@ -46,9 +47,15 @@ bool RunSimulation(MainWindow& window, const QString& count) {
     return QTest::qWaitFor([&] { return !window.boxText(u"txtTeo3").isEmpty(); }, kWaitMs);
 }
 
-bool PressPrint(MainWindow& window) {
+PrintCommand* PrintCommandOf(MainWindow& window) {
+    return window.findChild<PrintCommand*>();
+}
+
+bool PressPrint(MainWindow& window, int waitMs) {
     auto* print = window.findChild<QPushButton*>(QStringLiteral("cmdImprimir"));
-    if (!print) return false;
+    PrintCommand* command = PrintCommandOf(window);
+    if (!print || !command) return false;
+    QSignalSpy ended(command, &PrintCommand::finished);
     // Connected after the window's own connection, so it fires once printing is done.
     QSignalSpy clicked(print, &QPushButton::clicked);
     // The offscreen platform has no window manager to give the activation back
@@ -59,7 +66,9 @@ bool PressPrint(MainWindow& window) {
     }
     QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
     QTest::keyClick(focus, Qt::Key_I, Qt::AltModifier);
-    return QTest::qWaitFor([&] { return clicked.count() >= 1; }, kWaitMs) && clicked.count() == 1;
+    return QTest::qWaitFor([&] { return clicked.count() >= 1; }, kWaitMs) &&
+           QTest::qWaitFor([&] { return ended.count() >= 1; }, waitMs) && clicked.count() == 1 &&
+           ended.count() == 1 && !command->isBusy();
 }
 
 QStringList AllBoxTexts(const MainWindow& window) {
@@ -147,7 +156,7 @@ QString PdfFonts(const QString& pdf) {
     return RunProgram(QStringLiteral("pdffonts"), {pdf}, &fonts) == 0 ? fonts : QString();
 }
 
-MessageCatcher::MessageCatcher() {
+MessageCatcher::MessageCatcher(QStringList press) : m_press(std::move(press)) {
     // A modal message runs its own event loop inside the command; a timer is
     // served by that loop, so it can read the message and press its button.
     m_timer.setInterval(20);
@@ -158,7 +167,26 @@ MessageCatcher::MessageCatcher() {
 void MessageCatcher::look() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    m_messages.append({box->icon(), box->windowTitle(), box->text(), box->informativeText()});
+    Message message;
+    message.icon = box->icon();
+    message.title = box->windowTitle();
+    message.text = box->text();
+    message.informativeText = box->informativeText();
+    for (const QAbstractButton* button : box->buttons()) message.buttons << button->text();
+    if (const QAbstractButton* button = box->defaultButton())
+        message.defaultButton = button->text();
+    message.allPlainText = true;
+    for (const QLabel* label : box->findChildren<QLabel*>())
+        message.allPlainText &= label->textFormat() == Qt::PlainText;
+    m_messages.append(message);
+
+    const QString wanted = m_press.isEmpty() ? QString() : m_press.takeFirst();
+    for (QAbstractButton* button : box->buttons()) {
+        if (!wanted.isEmpty() && button->text() == wanted) {
+            button->click();
+            return;
+        }
+    }
     if (QAbstractButton* button = box->defaultButton()) {
         button->click();
     } else {

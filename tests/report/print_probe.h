@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "main_window.h"
+#include "print_command.h"
 
 namespace vesquin::test {
 
@@ -26,9 +27,13 @@ std::unique_ptr<MainWindow> ShowWindow();
 // the theoretical boxes are filled. False if the run did not finish.
 bool RunSimulation(MainWindow& window, const QString& count);
 
-// Presses Alt+I where the focus is, and waits until cmdImprimir has been clicked:
-// the report has been printed by then. False if the button never fired.
-bool PressPrint(MainWindow& window);
+// The window's Print command, to wait on it and to change its waits and helpers.
+PrintCommand* PrintCommandOf(MainWindow& window);
+
+// Presses Alt+I where the focus is, and waits until cmdImprimir has been clicked
+// and the print it started has ended (its message closed, if any). False if the
+// button did not fire exactly once or the print did not end within `waitMs`.
+bool PressPrint(MainWindow& window, int waitMs = 40000);
 
 // The twelve boxes' texts, by name, to check that printing leaves them alone.
 QStringList AllBoxTexts(const MainWindow& window);
@@ -64,15 +69,21 @@ class MessageCatcher : public QObject {
         QString title;
         QString text;
         QString informativeText;
+        QStringList buttons;  // in the order the box shows them
+        QString defaultButton;
+        bool allPlainText = false;  // every label of the box set to plain text
     };
 
-    MessageCatcher();
+    // `press`: the texts of the buttons to press, one per message, in order;
+    // the default button for any message beyond them.
+    explicit MessageCatcher(QStringList press = {});
     const QList<Message>& messages() const { return m_messages; }
 
   private:
     void look();
 
     QTimer m_timer;
+    QStringList m_press;
     QList<Message> m_messages;
 };
 

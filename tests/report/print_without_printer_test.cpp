@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,15 +22,62 @@ using namespace vesquin::test;
 
 namespace {
 
-const QRegularExpression kSavedMessage(QStringLiteral(
-    R"(^No hay ninguna impresora disponible\. El informe se ha guardado en (.+)\.$)"));
+const QString kSavedMessage =
+    QStringLiteral("No hay ninguna impresora disponible. El informe se ha guardado en:");
 const QRegularExpression kReportName(
     QStringLiteral(R"(^Vesquin - informe \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d( \(\d+\))?\.pdf$)"));
+const QStringList kSavedButtons{QStringLiteral("Abrir el informe"),
+                                QStringLiteral("Abrir la carpeta"), QStringLiteral("Aceptar")};
 
 QByteArray contentsOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The saved file's path as the message shows it, its lines joined again.
+QString shownPath(const MessageCatcher::Message& message) {
+    return QString(message.informativeText).remove(QLatin1Char('\n'));
+}
+
+// HOME as it was, put back when the test ends however it ends.
+class HomeGuard {
+  public:
+    HomeGuard() : m_home(qgetenv("HOME")) {}
+    ~HomeGuard() { qputenv("HOME", m_home); }
+
+  private:
+    QByteArray m_home;
+};
+
+// A small file system of its own, full to the last byte, mounted for the test
+// where mounting is allowed (as root); unmounted at the end.
+class FullDisk {
+  public:
+    explicit FullDisk(const QString& folder) : m_folder(folder) {
+        QDir().mkpath(folder);
+        m_mounted = RunProgram(QStringLiteral("mount"),
+                               {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                QStringLiteral("size=256k"), QStringLiteral("tmpfs"), folder}) == 0;
+    }
+    ~FullDisk() {
+        if (m_mounted) RunProgram(QStringLiteral("umount"), {m_folder});
+    }
+    bool mounted() const { return m_mounted; }
+
+    // Fills what is left with one file.
+    bool fill() {
+        QFile filler(QDir(m_folder).filePath(QStringLiteral("relleno")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) > 0) {
+        }
+        return filler.error() == QFileDevice::ResourceError;
+    }
+
+  private:
+    QString m_folder;
+    bool m_mounted = false;
+};
 
 }  // namespace
 
@@ -45,6 +91,10 @@ class PrintWithoutPrinterTest : public QObject {
     void followsTheDocumentsFolderOfTheUserSettings();
     void warnsAndChangesNothingWhenTheFileCannotBeMade();
     void warnsAndLeavesNoFileWhenWritingFails();
+    void saysTheDiskIsFullAndKeepsEarlierReports();
+    void findsTheHomeFolderWhenHomeIsUnset_data();
+    void findsTheHomeFolderWhenHomeIsUnset();
+    void savesNothingWithoutAnyHomeFolder();
 
   private:
     // Presses Alt+I with a message catcher; the one message shown, or a failure.
@@ -59,11 +109,11 @@ void PrintWithoutPrinterTest::initTestCase() {
     QVERIFY(m_home.isValid());
     qputenv("HOME", QFile::encodeName(m_home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".config"))));
-    QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "this test needs a machine with no printer");
 }
 
 void PrintWithoutPrinterTest::init() {
     QFile::remove(m_home.filePath(QStringLiteral(".config/user-dirs.dirs")));
+    qputenv("HOME", QFile::encodeName(m_home.path()));
 }
 
 void PrintWithoutPrinterTest::setDocumentsFolder(const QString& line) {
@@ -76,7 +126,7 @@ void PrintWithoutPrinterTest::setDocumentsFolder(const QString& line) {
 MessageCatcher::Message PrintWithoutPrinterTest::printAndReadMessage(vesquin::MainWindow& window) {
     MessageCatcher catcher;
     if (!PressPrint(window)) {
-        QTest::qFail("Alt+I did not click cmdImprimir exactly once", __FILE__, __LINE__);
+        QTest::qFail("Alt+I did not start and end one print", __FILE__, __LINE__);
         return {};
     }
     if (catcher.messages().size() != 1) {
@@ -90,6 +140,8 @@ MessageCatcher::Message PrintWithoutPrinterTest::printAndReadMessage(vesquin::Ma
         QTest::qFail(qPrintable(QStringLiteral("message titled ") + message.title), __FILE__,
                      __LINE__);
     }
+    if (!message.allPlainText)
+        QTest::qFail("a label of the message is not plain text", __FILE__, __LINE__);
     return message;
 }
 
@@ -104,9 +156,14 @@ void PrintWithoutPrinterTest::savesEachPrintAsANewPdfInDocuments() {
     const auto first = printAndReadMessage(*window);
     if (QTest::currentTestFailed()) return;
     QCOMPARE(first.icon, QMessageBox::Information);
-    const QRegularExpressionMatch firstMatch = kSavedMessage.match(first.text);
-    QVERIFY2(firstMatch.hasMatch(), qPrintable(first.text));
-    const QFileInfo firstFile(firstMatch.captured(1));
+    QCOMPARE(first.text, kSavedMessage);
+    // Qt's translations are not installed here: every button must say its own Spanish.
+    // (Their order is the desktop style's.)
+    QStringList buttons = first.buttons;
+    buttons.sort();
+    QCOMPARE(buttons, kSavedButtons);
+    QCOMPARE(first.defaultButton, QStringLiteral("Aceptar"));
+    const QFileInfo firstFile(shownPath(first));
     QVERIFY(firstFile.isAbsolute());
     QCOMPARE(firstFile.absolutePath(), documents);
     QVERIFY2(kReportName.match(firstFile.fileName()).hasMatch(), qPrintable(firstFile.fileName()));
@@ -120,9 +177,8 @@ void PrintWithoutPrinterTest::savesEachPrintAsANewPdfInDocuments() {
     // Within the same second the name is taken: the second print must not overwrite it.
     const auto second = printAndReadMessage(*window);
     if (QTest::currentTestFailed()) return;
-    const QRegularExpressionMatch secondMatch = kSavedMessage.match(second.text);
-    QVERIFY2(secondMatch.hasMatch(), qPrintable(second.text));
-    const QFileInfo secondFile(secondMatch.captured(1));
+    QCOMPARE(second.text, kSavedMessage);
+    const QFileInfo secondFile(shownPath(second));
     QVERIFY(secondFile.filePath() != firstFile.filePath());
     QCOMPARE(secondFile.absolutePath(), documents);
     QVERIFY2(kReportName.match(secondFile.fileName()).hasMatch(),
@@ -141,11 +197,10 @@ void PrintWithoutPrinterTest::followsTheDocumentsFolderOfTheUserSettings() {
     // Printing before any run prints the boxes as they are.
     const auto message = printAndReadMessage(*window);
     if (QTest::currentTestFailed()) return;
-    const QRegularExpressionMatch match = kSavedMessage.match(message.text);
-    QVERIFY2(match.hasMatch(), qPrintable(message.text));
-    QCOMPARE(QFileInfo(match.captured(1)).absolutePath(), documents);
+    QCOMPARE(message.text, kSavedMessage);
+    QCOMPARE(QFileInfo(shownPath(message)).absolutePath(), documents);
     QString error;
-    const QStringList lines = PdfLines(match.captured(1), &error);
+    const QStringList lines = PdfLines(shownPath(message), &error);
     QVERIFY2(!lines.isEmpty(), qPrintable(error));
     QCOMPARE(lines.value(1), QStringLiteral("1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA VECES"));
 }
@@ -166,6 +221,10 @@ void PrintWithoutPrinterTest::warnsAndChangesNothingWhenTheFileCannotBeMade() {
     if (QTest::currentTestFailed()) return;
     QCOMPARE(message.icon, QMessageBox::Warning);
     QCOMPARE(message.text, QStringLiteral("No se ha podido imprimir el informe."));
+    QCOMPARE(message.buttons, QStringList{QStringLiteral("Aceptar")});
+    QVERIFY2(message.informativeText.startsWith(QStringLiteral(
+                 "No hay ninguna impresora disponible. No se ha podido guardar el informe")),
+             qPrintable(message.informativeText));
     QVERIFY2(message.informativeText.contains(QStringLiteral("bloqueo/Documentos")),
              qPrintable(message.informativeText));
     QCOMPARE(AllBoxTexts(*window), boxes);
@@ -197,6 +256,81 @@ void PrintWithoutPrinterTest::warnsAndLeavesNoFileWhenWritingFails() {
     QVERIFY2(message.informativeText.contains(QStringLiteral("Vesquin - informe ")),
              qPrintable(message.informativeText));
     QCOMPARE(QDir(documents).entryList(QDir::Files), QStringList());
+}
+
+void PrintWithoutPrinterTest::saysTheDiskIsFullAndKeepsEarlierReports() {
+    setDocumentsFolder(QStringLiteral("XDG_DOCUMENTS_DIR=\"$HOME/Disco lleno\""));
+    const QString documents = m_home.filePath(QStringLiteral("Disco lleno"));
+    FullDisk disk(documents);
+    if (!disk.mounted()) QSKIP("mounting a small file system needs root");
+    const QString earlier =
+        QDir(documents).filePath(QStringLiteral("Vesquin - informe anterior.pdf"));
+    {
+        QFile file(earlier);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("%PDF-1.4 anterior %%EOF"), qint64(23));
+    }
+    QVERIFY(disk.fill());
+
+    const auto window = ShowWindow();
+    QVERIFY(window);
+    QVERIFY(RunSimulation(*window, QStringLiteral("300")));
+    const auto message = printAndReadMessage(*window);
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.text, QStringLiteral("No se ha podido imprimir el informe."));
+    QVERIFY2(message.informativeText.endsWith(QStringLiteral("No queda espacio en el disco.")),
+             qPrintable(message.informativeText));
+    QCOMPARE(contentsOf(earlier), QByteArray("%PDF-1.4 anterior %%EOF"));
+    QCOMPARE(
+        QDir(documents).entryList(QDir::Files),
+        (QStringList{QStringLiteral("relleno"), QStringLiteral("Vesquin - informe anterior.pdf")}));
+}
+
+void PrintWithoutPrinterTest::findsTheHomeFolderWhenHomeIsUnset_data() {
+    QTest::addColumn<QByteArray>("home");
+    QTest::newRow("unset") << QByteArray();
+    QTest::newRow("empty") << QByteArray("");
+}
+
+void PrintWithoutPrinterTest::findsTheHomeFolderWhenHomeIsUnset() {
+    QFETCH(QByteArray, home);
+    const HomeGuard guard;
+    const QString recorded = m_home.filePath(QStringLiteral("casa del usuario"));
+    QVERIFY(QDir().mkpath(recorded));
+    const auto window = ShowWindow();
+    QVERIFY(window);
+    PrintCommandOf(*window)->setHomeLookup([&] { return recorded; });
+    if (home.isNull()) {
+        qunsetenv("HOME");
+    } else {
+        qputenv("HOME", home);
+    }
+
+    const auto message = printAndReadMessage(*window);
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(message.text, kSavedMessage);
+    QCOMPARE(QFileInfo(shownPath(message)).absolutePath(),
+             QDir(recorded).filePath(QStringLiteral("Documents")));
+    QVERIFY(QFileInfo::exists(shownPath(message)));
+}
+
+void PrintWithoutPrinterTest::savesNothingWithoutAnyHomeFolder() {
+    const HomeGuard guard;
+    const auto window = ShowWindow();
+    QVERIFY(window);
+    PrintCommandOf(*window)->setHomeLookup([] { return QString(); });
+    qunsetenv("HOME");
+    const QStringList rootBefore = QDir(QStringLiteral("/Documents")).entryList(QDir::Files);
+
+    const auto message = printAndReadMessage(*window);
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.text, QStringLiteral("No se ha podido imprimir el informe."));
+    QCOMPARE(message.informativeText,
+             QStringLiteral("No hay ninguna impresora disponible. No se ha podido guardar el "
+                            "informe: no se encuentra la carpeta personal del usuario."));
+    QCOMPARE(QDir(QStringLiteral("/Documents")).entryList(QDir::Files), rootBefore);
 }
 
 QTEST_MAIN(PrintWithoutPrinterTest)
