@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's commands, wired as the desktop wires its buttons: Simular runs the
+// engine on the count as typed and writes the eleven result boxes; Borrar empties
+// them; Imprimir prints the engine's report through the browser; Terminar ends
+// the session. The page moves texts between the engine and the controls only.
+import { loadEngine, localeSymbols } from './engine.js';
+import { buildWindow } from './window.js';
+
+const symbols = localeSymbols();
+const engine = await loadEngine();
+const layout = engine.window(symbols);
+const controls = buildWindow(document.getElementById('app'), layout);
+const box = (name) => controls.get(name);
+const startTexts = new Map(
+    layout.controls.filter((row) => row.kind === 'textbox').map((row) => [row.name, row.text]));
+
+// A seed in the address (vesquin.html?semilla=42) repeats the same draws on every run,
+// as the command line's --semilla does; without one each run draws its seed.
+const seedParameter = new URLSearchParams(location.search).get('semilla');
+const fixedSeed = seedParameter !== null && /^\d+$/.test(seedParameter) ? Number(seedParameter) : null;
+
+const dialog = document.getElementById('runFailure');
+const announcer = document.getElementById('announcer');
+
+function boxTexts() {
+    return new Map(['txtNs', ...layout.resultBoxes].map((name) => [name, box(name).value]));
+}
+
+function reportLines() {
+    return engine.report(boxTexts(), symbols);
+}
+
+function simulate() {
+    const run = engine.simulate(box('txtNs').value, symbols, fixedSeed);
+    if (!run.ok) {
+        tellRunFailure(run.message);
+        return;
+    }
+    for (const [name, text] of run.boxes) box(name).value = text;
+    // The report's own sentences tell a screen reader what the run found.
+    const lines = reportLines().lines.filter((line) => line.text !== '');
+    announcer.textContent = lines.slice(2, 4).map((line) => line.text).join('. ');
+    document.dispatchEvent(new CustomEvent('vesquin:run', { detail: run }));
+}
+
+function clear() {
+    for (const name of ['txtNs', ...layout.resultBoxes]) box(name).value = '';
+    announcer.textContent = '';
+    box('txtNs').focus();
+}
+
+function tellRunFailure(message) {
+    document.getElementById('runFailureText').textContent = message;
+    dialog.showModal();
+}
+
+// After the message the count takes the focus again, its text selected, so that
+// the next key typed replaces it.
+dialog.addEventListener('close', () => {
+    const count = box('txtNs');
+    count.focus();
+    count.select();
+});
+
+function fillReport() {
+    const report = reportLines();
+    const section = document.getElementById('report');
+    section.replaceChildren(...report.lines.map((line) => {
+        const paragraph = document.createElement('p');
+        paragraph.className = `report-line size-${line.fontSize}`;
+        if (line.column !== null) paragraph.style.setProperty('--column', line.column);
+        paragraph.textContent = line.text;
+        return paragraph;
+    }));
+}
+
+function print() {
+    fillReport();
+    window.print();
+}
+
+// A page cannot end the browser: Terminar closes the page where the browser allows
+// it (a page opened by a script), and otherwise ends the session by putting the
+// window back as it was at start, with the focus on Simular.
+function end() {
+    window.close();
+    for (const [name, text] of startTexts) box(name).value = text;
+    announcer.textContent = '';
+    document.dispatchEvent(new CustomEvent('vesquin:end'));
+    box('cmdSimular').focus();
+}
+
+box('cmdSimular').addEventListener('click', simulate);
+box('cmdBorrar').addEventListener('click', clear);
+box('cmdImprimir').addEventListener('click', print);
+box('cmdSalir').addEventListener('click', end);
+// The browser's own print command prints the report too.
+window.addEventListener('beforeprint', fillReport);
+
+// Enter simulates from anywhere but a button or a link, which Enter presses instead.
+document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    if (dialog.open || event.isComposing) return;
+    if (event.target.closest?.('button, a, summary, [role="button"]')) return;
+    if (!event.target.closest?.('#app') && event.target !== document.body) return;
+    event.preventDefault();
+    simulate();
+});
+
+document.getElementById('app').removeAttribute('aria-busy');
+box('cmdSimular').focus();
+document.documentElement.dataset.ready = 'true';
+
+export { engine, symbols, controls, layout };
