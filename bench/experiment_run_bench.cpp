@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "experiment_run.h"
 
@@ -37,13 +38,44 @@ void BM_TallyTrials(benchmark::State& state, vesquin::VectorUnit unit) {
     state.SetItemsProcessed(state.iterations() * 1000000);
 }
 
+// The same loop recording the running tallies at a run's checkpoints, as every
+// run does for the teaching view: the difference is what recording costs.
+void BM_TallyTrialsRecorded(benchmark::State& state, vesquin::VectorUnit unit) {
+    vesquin::UniformSource source(1);
+    const std::vector<std::int32_t> checkpoints = vesquin::CheckpointTrials(1000000);
+    std::vector<vesquin::TallyAt> recorded;
+    recorded.reserve(checkpoints.size());
+    for (auto _ : state) {
+        recorded.clear();
+        benchmark::DoNotOptimize(
+            vesquin::TallyTrials(1000000, source, unit, checkpoints, recorded));
+    }
+    state.SetItemsProcessed(state.iterations() * 1000000);
+}
+
+const char* unitName(vesquin::VectorUnit unit) {
+    switch (unit) {
+        case vesquin::VectorUnit::Avx512:
+            return "Avx512";
+        case vesquin::VectorUnit::Avx2:
+            return "Avx2";
+        case vesquin::VectorUnit::Sse2:
+            return "Sse2";
+        case vesquin::VectorUnit::Portable:
+            break;
+    }
+    return "Portable";
+}
+
 const bool kRegistered = [] {
     for (const vesquin::VectorUnit unit : vesquin::SupportedVectorUnits()) {
-        const char* name = unit == vesquin::VectorUnit::Avx512 ? "BM_TallyTrials/Avx512/1000000"
-                           : unit == vesquin::VectorUnit::Avx2 ? "BM_TallyTrials/Avx2/1000000"
-                           : unit == vesquin::VectorUnit::Sse2 ? "BM_TallyTrials/Sse2/1000000"
-                                                               : "BM_TallyTrials/Portable/1000000";
-        benchmark::RegisterBenchmark(name, BM_TallyTrials, unit)->Unit(benchmark::kMicrosecond);
+        const std::string name = unitName(unit);
+        benchmark::RegisterBenchmark(("BM_TallyTrials/" + name + "/1000000").c_str(),
+                                     BM_TallyTrials, unit)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_TallyTrialsRecorded/" + name + "/1000000").c_str(),
+                                     BM_TallyTrialsRecorded, unit)
+            ->Unit(benchmark::kMicrosecond);
     }
     return true;
 }();

@@ -31,7 +31,7 @@ ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
     const auto percent = [&](double value) {
         return PatternFormat(value, Pattern::TwoDecimals, symbols);
     };
-    const std::int32_t modalBroken = tally.twoCount > tally.threeCount ? 2 : 3;
+    const std::int32_t modalBroken = ModalBroken(tally);
     // The mean is written as plain digits, never grouped (it is 3, 4 or 5).
     const double meanIntact = HalfEvenRound(tally.intactTotal / trialCount);
     const LocaleSymbols ungrouped{symbols.decimal, ""};
@@ -52,15 +52,34 @@ ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
     }};
 }
 
+std::variant<RunRecord, RunError> PerformRun(std::string_view countText, UniformSource& source,
+                                             const LocaleSymbols& symbols, std::int32_t maximum,
+                                             std::optional<std::uint64_t> seed) {
+    const CountReading reading = ReadTrialCount(countText, symbols, maximum);
+    if (reading.error) return *reading.error;
+
+    RunRecord record;
+    record.trials = reading.trials;
+    if (seed) {
+        source.reseed(*seed);
+    } else {
+        source.reseed();
+    }
+    record.seed = source.seed();
+    const std::vector<std::int32_t> checkpoints = CheckpointTrials(record.trials);
+    record.checkpoints.reserve(checkpoints.size());
+    record.tally =
+        TallyTrials(record.trials, source, WidestVectorUnit(), checkpoints, record.checkpoints);
+    return record;
+}
+
 std::optional<RunError> ExperimentRun(const ReadCount& readCount, const WriteBox& writeBox,
                                       UniformSource& source, const LocaleSymbols& symbols,
                                       std::int32_t maximum) {
-    const CountReading reading = ReadTrialCount(readCount(), symbols, maximum);
-    if (reading.error) return reading.error;
-
-    source.reseed();
-    const RunTally tally = TallyTrials(reading.trials, source);
-    for (const BoxText& result : ComposeResults(tally, reading.trials, symbols)) {
+    const auto outcome = PerformRun(readCount(), source, symbols, maximum);
+    if (const auto* error = std::get_if<RunError>(&outcome)) return *error;
+    const RunRecord& record = std::get<RunRecord>(outcome);
+    for (const BoxText& result : ComposeResults(record.tally, record.trials, symbols)) {
         writeBox(result.box, result.text);
     }
     return std::nullopt;

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "number_text.h"
 #include "trial_tally.h"
@@ -56,10 +58,27 @@ struct CountReading {
 CountReading ReadTrialCount(std::string_view countText, const LocaleSymbols& symbols,
                             std::int32_t maximum);
 
+// One performed run: what the window shows, the teaching view draws and the
+// command line prints. The same count and seed give the same record.
+struct RunRecord {
+    std::int32_t trials = 0;
+    std::uint64_t seed = 0;
+    RunTally tally;
+    std::vector<TallyAt> checkpoints;  // at CheckpointTrials(trials); the last is the whole run
+};
+
+// Reads the count, reseeds `source` (from `seed` when given, else from the clock)
+// and performs the trials, recording the running tallies at the checkpoints.
+// `maximum` is capped at kRunMaximumTrials.
+std::variant<RunRecord, RunError> PerformRun(std::string_view countText, UniformSource& source,
+                                             const LocaleSymbols& symbols, std::int32_t maximum,
+                                             std::optional<std::uint64_t> seed = std::nullopt);
+
 // The eleven texts for a tally of `trials` trials (trials >= 1): counts and
 // percentages of one, two and three broken plates, the modal number broken
-// (2 only when two beats three; a tie gives 3), the mean number of intact plates
-// rounded half to even, and the theoretical percentages 100/36, 1500/36, 2000/36.
+// (ModalBroken: the outcome counted most often, ties to the larger), the mean
+// number of intact plates rounded half to even, and the theoretical percentages
+// 100/36, 1500/36, 2000/36.
 ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
                            const LocaleSymbols& symbols);
 

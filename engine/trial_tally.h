@@ -4,6 +4,7 @@
 // different plates were picked.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "uniform_source.h"
@@ -20,6 +21,18 @@ struct RunTally {
 
     friend bool operator==(const RunTally&, const RunTally&) = default;
 };
+
+// The running tallies after the first `trials` trials of a run.
+struct TallyAt {
+    std::int32_t trials = 0;
+    RunTally tally;
+
+    friend bool operator==(const TallyAt&, const TallyAt&) = default;
+};
+
+// The number of broken plates counted most often; a tie goes to the larger
+// number. 1/0/0 gives 1, a tie of two and three gives 3, 0/0/0 gives 3.
+std::int32_t ModalBroken(const RunTally& tally);
 
 // A plate from 1 to 6 for a uniform value r in [0, 1).
 inline std::uint8_t PlateFor(float r) {
@@ -43,7 +56,21 @@ RunTally TallyTrials(std::int32_t trials, UniformSource& source);
 // has; every path gives the same tallies.
 enum class VectorUnit { Portable, Sse2, Avx2, Avx512 };
 std::vector<VectorUnit> SupportedVectorUnits();
+// The first of SupportedVectorUnits(): the one runs use.
+VectorUnit WidestVectorUnit();
 // `unit` must be one of SupportedVectorUnits().
 RunTally TallyTrials(std::int32_t trials, UniformSource& source, VectorUnit unit);
+
+// The trial counts at which a run records its running tallies: about 20 a decade,
+// evenly spaced in log n from n = 1 (the distinct values of round(10^(k/20))),
+// then `trials` itself. Ascending and distinct; none for fewer than 1 trial.
+// 100 trials give 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 16, 18, 20, 22, 25, ... 89, 100.
+std::vector<std::int32_t> CheckpointTrials(std::int32_t trials);
+
+// TallyTrials that also appends to `recorded` the tallies of the first k trials
+// for every k in `checkpoints` (ascending, each from 1 to `trials`). The trials
+// drawn are exactly those of TallyTrials, on every vector unit.
+RunTally TallyTrials(std::int32_t trials, UniformSource& source, VectorUnit unit,
+                     std::span<const std::int32_t> checkpoints, std::vector<TallyAt>& recorded);
 
 }  // namespace vesquin

@@ -20,7 +20,7 @@ std::uint64_t clockSeed() {
     static std::atomic<std::uint64_t> reseedCount{0};
     const auto ticks = static_cast<std::uint64_t>(
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    return ticks ^ (reseedCount.fetch_add(1) * 0xD1B54A32D192ED03ull);
+    return (ticks ^ (reseedCount.fetch_add(1) * 0xD1B54A32D192ED03ull)) & kMaximumSeed;
 }
 
 std::uint32_t rotl(std::uint32_t x, int k) {
@@ -37,11 +37,13 @@ UniformSource::UniformSource(std::uint64_t seed) {
     reseed(seed);
 }
 
-void UniformSource::reseed() {
+std::uint64_t UniformSource::reseed() {
     reseed(clockSeed());
+    return m_seed;
 }
 
 void UniformSource::reseed(std::uint64_t seed) {
+    m_seed = seed;
     std::uint64_t mixer = seed;
     for (std::size_t lane = 0; lane < kLanes; ++lane) {
         const std::uint64_t a = splitMix64(mixer);

@@ -10,6 +10,10 @@
 
 namespace vesquin {
 
+// Seeds are whole numbers from 0 to 2^53 - 1, so that JSON readers and JavaScript
+// keep them exact and a run seen in class can be typed in again.
+inline constexpr std::uint64_t kMaximumSeed = (std::uint64_t{1} << 53) - 1;
+
 class UniformSource {
   public:
     static constexpr std::size_t kLanes = 16;
@@ -27,9 +31,13 @@ class UniformSource {
     explicit UniformSource(std::uint64_t seed);
 
     // Seeds from the clock, mixed with a counter so that two reseeds within one
-    // clock tick still give different sequences.
-    void reseed();
+    // clock tick still give different sequences. Returns the seed it took, which
+    // is at most kMaximumSeed: reseed(seed()) repeats the same draws.
+    std::uint64_t reseed();
+    // Every lane's state is derived from `seed` alone.
     void reseed(std::uint64_t seed);
+    // The seed of the last reseed.
+    std::uint64_t seed() const { return m_seed; }
 
     // A uniform value in [0, 1) from one lane.
     float next(std::size_t lane);
@@ -47,6 +55,7 @@ class UniformSource {
   private:
     LaneState m_lanes{};
     std::size_t m_nextLane = 0;
+    std::uint64_t m_seed = 0;
 };
 
 }  // namespace vesquin

@@ -13,14 +13,15 @@ QLineEdit* CountBox(const TextBoxes& boxes) {
 
 }  // namespace
 
-std::optional<RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
-                                 const LocaleSymbols& symbols) {
-    const QLineEdit* count = CountBox(boxes);
-    const auto readCount = [count] { return count->text().toStdString(); };
-    const auto writeBox = [&boxes](std::string_view box, const std::string& text) {
-        BoxNamed(boxes, box)->setText(QString::fromStdString(text));
-    };
-    return ExperimentRun(readCount, writeBox, source, symbols, kMaximumTrials);
+std::variant<RunRecord, RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
+                                           const LocaleSymbols& symbols) {
+    auto outcome =
+        PerformRun(CountBox(boxes)->text().toStdString(), source, symbols, kMaximumTrials);
+    if (const auto* record = std::get_if<RunRecord>(&outcome)) {
+        for (const BoxText& result : ComposeResults(record->tally, record->trials, symbols))
+            BoxNamed(boxes, result.box)->setText(QString::fromStdString(result.text));
+    }
+    return outcome;
 }
 
 void Clear(const TextBoxes& boxes) {

@@ -4,7 +4,7 @@
 // the boxes are the program's only store between commands.
 
 #include <cstdint>
-#include <optional>
+#include <variant>
 
 #include "experiment_run.h"
 #include "number_text.h"
@@ -20,9 +20,10 @@ namespace vesquin {
 inline constexpr std::int32_t kMaximumTrials = kAdvertisedMaximumTrials;
 
 // Simulate: one run from the text of txtNs, as the user left it, into the eleven
-// result boxes. On failure no box changes and the reason comes back.
-std::optional<RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
-                                 const LocaleSymbols& symbols);
+// result boxes; the run performed comes back. On failure no box changes and the
+// reason comes back.
+std::variant<RunRecord, RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
+                                           const LocaleSymbols& symbols);
 
 // Clear: empties txtNs and then the eleven result boxes, in the order a run writes
 // them, and puts the focus in txtNs.

@@ -63,16 +63,26 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::simulate() {
     const QString typed = boxText(u"txtNs");
-    if (const auto error = Simulate(m_controls.boxes, m_source, m_symbols))
+    const auto outcome = Simulate(m_controls.boxes, m_source, m_symbols);
+    if (const auto* error = std::get_if<RunError>(&outcome)) {
         TellRunFailure(this, m_controls.boxes, RunFailureMessage(typed, *error, m_symbols));
+        return;
+    }
+    const RunRecord& record = std::get<RunRecord>(outcome);
+    m_shownTrials = record.trials;
+    emit runPerformed(record);
 }
 
 void MainWindow::clear() {
     Clear(m_controls.boxes);
+    m_shownTrials.reset();
 }
 
 void MainWindow::print() {
+    // The heading states the trials of the run on show: the count box may have been
+    // edited since, or hold a form such as "2,5" that ran another number of trials.
     const auto readBox = [this](std::string_view box) {
+        if (box == "txtNs") return m_shownTrials ? std::to_string(*m_shownTrials) : std::string();
         const QLineEdit* line = BoxNamed(m_controls.boxes, box);
         return line ? line->text().toStdString() : std::string();
     };

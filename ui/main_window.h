@@ -8,6 +8,10 @@
 #include <QStringView>
 #include <QWidget>
 
+#include <cstdint>
+#include <optional>
+
+#include "experiment_run.h"
 #include "number_text.h"
 #include "uniform_source.h"
 #include "window_layout.h"
@@ -27,6 +31,10 @@ class MainWindow : public QWidget {
     // the empty text for any other name.
     QString boxText(QStringView name) const;
 
+  signals:
+    // A run succeeded and its results fill the boxes.
+    void runPerformed(const vesquin::RunRecord& record);
+
   protected:
     // Enter runs the simulation unless a button other than cmdSimular has the focus
     // (that button takes it); Escape ends the program from anywhere in the window.
@@ -42,6 +50,9 @@ class MainWindow : public QWidget {
     LocaleSymbols m_symbols;
     UniformSource m_source;  // reseeded by every run
     WindowControls m_controls;
+    // The trials of the run whose results the boxes show; none before the first
+    // run and after Clear. The printed heading states these, not what txtNs holds now.
+    std::optional<std::int32_t> m_shownTrials;
 };
 
 }  // namespace vesquin

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <variant>
 #include <vector>
 
 namespace vesquin {
@@ -66,7 +67,11 @@ TEST(ExperimentRun, OneTrialShowsThatTrialAlone) {
                                          : boxes.at("txtS2") == "1" ? "4"
                                                                     : "3";
         EXPECT_EQ(boxes.at("txtMed"), expectedMean);
-        EXPECT_EQ(boxes.at("txtS6"), boxes.at("txtS2") == "1" ? "2" : "3");
+        // The mode is the only outcome there was.
+        const std::string expectedMode = boxes.at("txtS1") == "1"   ? "1"
+                                         : boxes.at("txtS2") == "1" ? "2"
+                                                                    : "3";
+        EXPECT_EQ(boxes.at("txtS6"), expectedMode);
     }
 }
 
@@ -158,7 +163,70 @@ TEST(ExperimentRun, TheCallersMaximumHoldsUpToTheRunsOwn) {
               (RunError{RunFailure::MoreThanMaximum, kRunMaximumTrials}));
 }
 
-TEST(ComposeResults, ModeIsTwoOnlyWhenTwoPlatesWinAndTheMeanRoundsHalfToEven) {
+TEST(PerformRun, RecordsTheSeedAndRepeatsFromIt) {
+    UniformSource source;
+    const auto first = PerformRun("1.000", source, kSpanishSymbols, kRunMaximumTrials);
+    ASSERT_TRUE(std::holds_alternative<RunRecord>(first));
+    const RunRecord& clockRun = std::get<RunRecord>(first);
+    EXPECT_EQ(clockRun.trials, 1000);
+    EXPECT_LE(clockRun.seed, kMaximumSeed);
+
+    // The same count and seed give the same record, whatever the source drew before.
+    const auto again =
+        PerformRun("1000", source, kSpanishSymbols, kRunMaximumTrials, clockRun.seed);
+    const RunRecord& repeated = std::get<RunRecord>(again);
+    EXPECT_EQ(repeated.seed, clockRun.seed);
+    EXPECT_EQ(repeated.tally, clockRun.tally);
+    EXPECT_EQ(repeated.checkpoints, clockRun.checkpoints);
+
+    const auto other =
+        PerformRun("1000", source, kSpanishSymbols, kRunMaximumTrials, clockRun.seed + 1);
+    EXPECT_NE(std::get<RunRecord>(other).tally, clockRun.tally);
+}
+
+TEST(PerformRun, KnownSeedsGiveKnownTallies) {
+    // Pinned so that a change to the random source or the trial order, which would
+    // make a seed written down in class give another run, cannot pass unnoticed.
+    struct Case {
+        const char* count;
+        std::uint64_t seed;
+        RunTally tally;
+    };
+    const Case cases[] = {
+        {"10", 1, {0, 6, 4, 36}},
+        {"1.000", 42, {24, 413, 563, 3461}},
+        {"1.000.000", kMaximumSeed, {27517, 416378, 556105, 3471412}},
+    };
+    for (const auto& [count, seed, tally] : cases) {
+        UniformSource source;
+        const auto outcome = PerformRun(count, source, kSpanishSymbols, kRunMaximumTrials, seed);
+        const RunRecord& record = std::get<RunRecord>(outcome);
+        EXPECT_EQ(record.tally, tally)
+            << count << " from seed " << seed << ": " << record.tally.oneCount << "/"
+            << record.tally.twoCount << "/" << record.tally.threeCount;
+    }
+}
+
+TEST(PerformRun, ABadCountPerformsNothing) {
+    UniformSource source(7);
+    const auto outcome = PerformRun("abc", source, kSpanishSymbols, 1'000'000, 5);
+    ASSERT_TRUE(std::holds_alternative<RunError>(outcome));
+    EXPECT_EQ(std::get<RunError>(outcome), (RunError{RunFailure::NotANumber, 1'000'000}));
+    EXPECT_EQ(source.seed(), 7u);  // not reseeded
+}
+
+TEST(PerformRun, TheLastCheckpointIsTheWholeRun) {
+    for (const char* count : {"1", "17", "1.000", "123.457"}) {
+        UniformSource source;
+        const RunRecord record =
+            std::get<RunRecord>(PerformRun(count, source, kSpanishSymbols, kRunMaximumTrials));
+        ASSERT_FALSE(record.checkpoints.empty());
+        EXPECT_EQ(record.checkpoints.back(), (TallyAt{record.trials, record.tally})) << count;
+        EXPECT_EQ(record.checkpoints.size(), CheckpointTrials(record.trials).size());
+    }
+}
+
+TEST(ComposeResults, ModeIsTheOutcomeCountedMostOftenAndTheMeanRoundsHalfToEven) {
     struct Case {
         RunTally tally;
         std::int32_t trials;
@@ -168,10 +236,12 @@ TEST(ComposeResults, ModeIsTwoOnlyWhenTwoPlatesWinAndTheMeanRoundsHalfToEven) {
     const Case cases[] = {
         {{0, 1, 1, 7}, 2, "3", "4"},   // a tie gives 3; 3.5 intact rounds to 4
         {{0, 2, 1, 11}, 3, "2", "4"},  // 3.67
-        {{1, 0, 1, 8}, 2, "3", "4"},   // 4.0
-        {{1, 1, 0, 9}, 2, "2", "4"},   // 4.5 rounds to the even 4
-        {{3, 0, 1, 18}, 4, "3", "4"},  // 4.5 again
-        {{5, 0, 0, 25}, 5, "3", "5"},  // one plate takes no part in the mode
+        {{1, 0, 1, 8}, 2, "3", "4"},   // one against three: the tie goes to 3; 4.0
+        {{1, 1, 0, 9}, 2, "2", "4"},   // one against two: the tie goes to 2; 4.5 rounds to 4
+        {{3, 0, 1, 18}, 4, "1", "4"},  // one plate counted most often; 4.5 again
+        {{5, 0, 0, 25}, 5, "1", "5"},  // a run that only ever broke one plate
+        {{1, 0, 0, 5}, 1, "1", "5"},   // a single trial that broke one plate
+        {{2, 3, 0, 22}, 5, "2", "4"},  // 4.4
         {{0, 0, 4, 12}, 4, "3", "3"},
     };
     for (const auto& [tally, trials, mode, mean] : cases) {

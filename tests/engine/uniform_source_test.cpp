@@ -70,5 +70,17 @@ TEST(UniformSource, LanesAreIndependentStreams) {
     }
 }
 
+TEST(UniformSource, ClockSeedsAreRecordedAndRepeatTheDraws) {
+    UniformSource source;
+    for (int run = 0; run < 100; ++run) {
+        const std::uint64_t seed = source.reseed();
+        EXPECT_EQ(source.seed(), seed);
+        EXPECT_LE(seed, kMaximumSeed);
+        const std::vector<float> drawn = draws(source, 50);
+        UniformSource repeat(seed);
+        EXPECT_EQ(draws(repeat, 50), drawn) << "seed " << seed;
+    }
+}
+
 }  // namespace
 }  // namespace vesquin

@@ -55,7 +55,8 @@ class PrintToPrinterTest : public QObject {
     void initTestCase();
     void printsOneJobWithTheNumbersTheWindowShows();
     void placesTheTitleAtColumn36OfItsFont();
-    void printsTheBoxesAsTheyStandNotTheLastRun();
+    void headingStatesTheTrialsOfTheRunShown_data();
+    void headingStatesTheTrialsOfTheRunShown();
 
   private:
     // Empties the queue and its file, prints with Alt+I, waits for the job; the
@@ -163,20 +164,39 @@ void PrintToPrinterTest::placesTheTitleAtColumn36OfItsFont() {
                  QStringLiteral("VESQUIN at %1, expected %2").arg(title).arg(margin + 35 * large)));
 }
 
-void PrintToPrinterTest::printsTheBoxesAsTheyStandNotTheLastRun() {
+void PrintToPrinterTest::headingStatesTheTrialsOfTheRunShown_data() {
+    QTest::addColumn<QString>("run");
+    QTest::addColumn<QString>("editedTo");  // typed after the run, not simulated
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("edited to 7") << QStringLiteral("250") << QStringLiteral("7")
+                                 << QStringLiteral("250");
+    QTest::newRow("edited to 500000")
+        << QStringLiteral("1.000") << QStringLiteral("500000") << QStringLiteral("1.000");
+    QTest::newRow("edited to abc")
+        << QStringLiteral("1.000") << QStringLiteral("abc") << QStringLiteral("1.000");
+    QTest::newRow("2,5 runs 2") << QStringLiteral("2,5") << QString() << QStringLiteral("02");
+    QTest::newRow("1.000.000,5 runs 1.000.000")
+        << QStringLiteral("1.000.000,5") << QString() << QStringLiteral("1.000.000");
+}
+
+void PrintToPrinterTest::headingStatesTheTrialsOfTheRunShown() {
+    QFETCH(QString, run);
+    QFETCH(QString, editedTo);
+    QFETCH(QString, heading);
     const auto window = ShowWindow();
     QVERIFY(window);
-    QVERIFY(RunSimulation(*window, QStringLiteral("250")));
-    // Edited after the run and not simulated again: the heading shows the new text.
-    auto* countBox = window->findChild<QLineEdit*>(QStringLiteral("txtNs"));
-    QVERIFY(countBox);
-    countBox->setFocus();
-    countBox->selectAll();
-    QTest::keyClicks(countBox, QStringLiteral("7"));
+    QVERIFY(RunSimulation(*window, run));
+    if (!editedTo.isNull()) {
+        auto* countBox = window->findChild<QLineEdit*>(QStringLiteral("txtNs"));
+        QVERIFY(countBox);
+        countBox->setFocus();
+        countBox->selectAll();
+        QTest::keyClicks(countBox, editedTo);
+    }
 
     const QStringList lines = printOneJob(*window);
     if (QTest::currentTestFailed()) return;
-    QCOMPARE(lines, ExpectedReportLines(*window, QStringLiteral("07")));
+    QCOMPARE(lines, ExpectedReportLines(*window, heading));
 }
 
 QTEST_MAIN(PrintToPrinterTest)
