@@ -21,3 +21,9 @@ ensure_packages() {
 
 # What building and running the program needs.
 vesquin_build_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue)
+
+# What building the web edition and testing it in a browser need: the WebAssembly
+# compiler, node (which brings npm), the font tools that cut the embedded fonts
+# down, and the browser the tests drive.
+vesquin_web_packages=(cmake make emscripten nodejs fonttools python3-brotli fonts-liberation
+    fonts-comic-neue chromium poppler-utils)

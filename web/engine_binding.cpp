@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "experiment_run.h"
@@ -182,36 +183,42 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_window(const char* decimal, const char*
 
 // One run from the count as typed. `seed` from 0 to 2^53 - 1 fixes the draws; a
 // negative seed takes one from the clock. On success: the seed, the trials, the
-// tallies and the eleven result texts in the order a run writes them; on failure:
-// the failure's kind and the message the window shows for it.
+// tallies, the eleven result texts in the order a run writes them and the running
+// tallies at the checkpoints; on failure: the failure's kind and the message the
+// window shows for it.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* count, const char* decimal,
                                                   const char* grouping, double seed) {
     const LocaleSymbols symbols = symbolsOf(decimal, grouping);
-    const CountReading reading = ReadTrialCount(count, symbols, kPageMaximumTrials);
-    if (reading.error) {
-        return answer(
-            "{\"ok\":false,\"failure\":" + JsonString(failureName(reading.error->failure)) +
-            ",\"message\":" + JsonString(RunFailureMessage(count, *reading.error, symbols)) + "}");
+    std::optional<std::uint64_t> fixedSeed;
+    if (seed >= 0 && seed <= static_cast<double>(kMaximumSeed) && seed == std::floor(seed)) {
+        fixedSeed = static_cast<std::uint64_t>(seed);
     }
-    UniformSource& random = source();
-    std::string seedText = "null";
-    if (seed >= 0 && seed <= 9007199254740991.0 && seed == std::floor(seed)) {
-        random.reseed(static_cast<std::uint64_t>(seed));
-        seedText = JsonNumber(static_cast<std::int64_t>(seed));
-    } else {
-        random.reseed();
+    const auto run = PerformRun(count, source(), symbols, kPageMaximumTrials, fixedSeed);
+    if (const auto* error = std::get_if<RunError>(&run)) {
+        return answer("{\"ok\":false,\"failure\":" + JsonString(failureName(error->failure)) +
+                      ",\"message\":" + JsonString(RunFailureMessage(count, *error, symbols)) +
+                      "}");
     }
-    const RunTally tally = TallyTrials(reading.trials, random);
+    const RunRecord& record = std::get<RunRecord>(run);
     std::string boxes;
-    for (const BoxText& result : ComposeResults(tally, reading.trials, symbols)) {
+    for (const BoxText& result : ComposeResults(record.tally, record.trials, symbols)) {
         boxes += (boxes.empty() ? "[" : ",[") + JsonString(result.box) + "," +
                  JsonString(result.text) + "]";
     }
-    return answer(
-        "{\"ok\":true,\"seed\":" + seedText + ",\"trials\":" + JsonNumber(reading.trials) +
-        ",\"tally\":{\"one\":" + JsonNumber(tally.oneCount) +
-        ",\"two\":" + JsonNumber(tally.twoCount) + ",\"three\":" + JsonNumber(tally.threeCount) +
-        ",\"intact\":" + JsonNumber(tally.intactTotal) + "},\"boxes\":[" + boxes + "]}");
+    // The running tallies as [trials, one, two, three] rows, for the teaching view.
+    std::string checkpoints;
+    for (const TallyAt& at : record.checkpoints) {
+        checkpoints += (checkpoints.empty() ? "[" : ",[") + JsonNumber(at.trials) + "," +
+                       JsonNumber(at.tally.oneCount) + "," + JsonNumber(at.tally.twoCount) + "," +
+                       JsonNumber(at.tally.threeCount) + "]";
+    }
+    const RunTally& tally = record.tally;
+    return answer("{\"ok\":true,\"seed\":" + JsonNumber(static_cast<std::int64_t>(record.seed)) +
+                  ",\"trials\":" + JsonNumber(record.trials) + ",\"tally\":{\"one\":" +
+                  JsonNumber(tally.oneCount) + ",\"two\":" + JsonNumber(tally.twoCount) +
+                  ",\"three\":" + JsonNumber(tally.threeCount) +
+                  ",\"intact\":" + JsonNumber(tally.intactTotal) + "},\"boxes\":[" + boxes +
+                  "],\"checkpoints\":[" + checkpoints + "]}");
 }
 
 // The report reads the window's boxes; the page hands over each box's text first.
