@@ -1,7 +1,9 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <utility>
 
 #include "decimal_conversion.h"
@@ -9,8 +11,12 @@
 namespace vesquin {
 namespace {
 
-constexpr std::string_view kNoBreakSpace = "\u00A0";
-constexpr std::string_view kNarrowNoBreakSpace = "\u202F";
+// Grouping symbols that look alike: where the locale groups with one of a family, any
+// of that family is read in its place. A blank and the two no-break spaces look the
+// same on screen, and people cannot type the latter; a Swiss keyboard types the ASCII
+// apostrophe where the locale writes U+2019.
+constexpr std::string_view kSpaceLikeGroupings[] = {" ", "\u00A0", "\u202F"};
+constexpr std::string_view kApostropheLikeGroupings[] = {"\u2019", "'"};
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -25,9 +31,27 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// People cannot type a no-break space, so where one groups digits a blank does too.
-bool groupsWithBlank(const LocaleSymbols& symbols) {
-    return symbols.grouping == kNoBreakSpace || symbols.grouping == kNarrowNoBreakSpace;
+// The grouping symbols read in place of the locale's own, its own among them.
+std::span<const std::string_view> groupingFamily(const LocaleSymbols& symbols) {
+    const std::span<const std::string_view> families[] = {kSpaceLikeGroupings,
+                                                          kApostropheLikeGroupings};
+    for (std::span<const std::string_view> family : families) {
+        if (std::find(family.begin(), family.end(), symbols.grouping) != family.end())
+            return family;
+    }
+    return {};
+}
+
+// The length of the grouping symbol at the front of `text`, or 0 when none stands there.
+// A look-alike that is the locale's decimal symbol stays the decimal symbol.
+std::size_t groupingAtFront(std::string_view text, const LocaleSymbols& symbols,
+                            std::span<const std::string_view> family) {
+    if (!symbols.grouping.empty() && text.starts_with(symbols.grouping))
+        return symbols.grouping.size();
+    for (std::string_view alike : family) {
+        if (alike != symbols.decimal && text.starts_with(alike)) return alike.size();
+    }
+    return 0;
 }
 
 void stripLeadingZeros(std::string& digits) {
@@ -99,7 +123,7 @@ std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
         number.negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    const bool blankGroups = groupsWithBlank(symbols);
+    const auto family = groupingFamily(symbols);
     bool seenDecimal = false;
     while (!text.empty()) {
         if (isDigit(text.front())) {
@@ -108,10 +132,8 @@ std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
         } else if (!symbols.decimal.empty() && text.starts_with(symbols.decimal) && !seenDecimal) {
             seenDecimal = true;
             text.remove_prefix(symbols.decimal.size());
-        } else if (!symbols.grouping.empty() && text.starts_with(symbols.grouping)) {
-            text.remove_prefix(symbols.grouping.size());
-        } else if (blankGroups && text.front() == ' ') {
-            text.remove_prefix(1);
+        } else if (const std::size_t grouping = groupingAtFront(text, symbols, family)) {
+            text.remove_prefix(grouping);
         } else {
             return std::nullopt;
         }

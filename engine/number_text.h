@@ -31,7 +31,8 @@ struct DecimalNumber {
 // The strict reading: the whole text, less leading and trailing blanks and tabs,
 // must be an optional sign and then digits in which the grouping symbol may stand
 // anywhere and the decimal symbol at most once, with at least one digit.
-// Where the grouping symbol is a no-break space, a plain blank stands for it too.
+// Where the grouping symbol is space-like (U+0020, U+00A0, U+202F) any of the three
+// stands for it, and where it is apostrophe-like (U+2019, U+0027) either does.
 // With Spanish symbols '1.000,5' reads as 1000.5; '1e3', '12 x', '' and '1,2,3' fail.
 std::optional<DecimalNumber> ParseLocaleDecimal(std::string_view text,
                                                 const LocaleSymbols& symbols);

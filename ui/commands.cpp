@@ -33,8 +33,12 @@ void Clear(const TextBoxes& boxes) {
 
 void TellRunFailure(QWidget* window, const TextBoxes& boxes, const QString& message) {
     // A box of our own, so that its button reads in Spanish even without Qt's translations.
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vesquin"), message, QMessageBox::NoButton,
-                    window);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vesquin"), QString(),
+                    QMessageBox::NoButton, window);
+    // The message quotes what was typed: it is shown as text, never read as markup (an image
+    // tag would make the box load whatever file it names), so the format comes before the text.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
     box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
     box.exec();
     // Not every window system hands the activation back to the window by itself.

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "commands.h"
+#include "count_box.h"
 #include "print_command.h"
 #include "run_messages.h"
 
@@ -17,7 +18,8 @@ namespace vesquin {
 
 MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
     : QWidget(parent), m_symbols(std::move(symbols)), m_controls(BuildWindowControls(*this)) {
-    m_controls.maximumHint->setText(MaximumHint(kMaximumTrials, m_symbols));
+    PrepareCountBox(*BoxNamed(m_controls.boxes, "txtNs"));
+    m_controls.maximumHint->setText(QString::fromStdString(MaximumHint(kMaximumTrials, m_symbols)));
 
     // Outside a dialog a default button that is also auto-default loses its default
     // mark once the focus leaves it; Enter reaches cmdSimular through keyPressEvent.
@@ -62,10 +64,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::simulate() {
-    const QString typed = boxText(u"txtNs");
+    const std::string typed = boxText(u"txtNs").toStdString();
     const auto outcome = Simulate(m_controls.boxes, m_source, m_symbols);
     if (const auto* error = std::get_if<RunError>(&outcome)) {
-        TellRunFailure(this, m_controls.boxes, RunFailureMessage(typed, *error, m_symbols));
+        TellRunFailure(this, m_controls.boxes,
+                       QString::fromStdString(RunFailureMessage(typed, *error, m_symbols)));
         return;
     }
     const RunRecord& record = std::get<RunRecord>(outcome);

@@ -83,6 +83,85 @@ TEST(LocaleNumber, AcceptsAPlainBlankWhereTheGroupingSymbolIsANoBreakSpace) {
     expectReadings(LocaleSymbols{",", "\u00A0"}, {{"1 000", 1000}, {"1\u00A0000", 1000}});
 }
 
+// The forms people type and paste for the same number: where the locale groups with a
+// space-like symbol any of the three stands for it, and where it groups with U+2019 the
+// ASCII apostrophe of a Swiss keyboard does too. Other locales gain nothing.
+TEST(LocaleNumber, ReadsLookAlikeGroupingSymbolsInTheirPlace) {
+    const LocaleSymbols swissGerman{".", "\u2019"};
+    const LocaleSymbols frenchNoBreakSpace{",", "\u00A0"};
+    const LocaleSymbols blankGrouping{",", " "};
+    const LocaleSymbols asciiApostrophe{".", "'"};
+    const struct {
+        const char* name;
+        const LocaleSymbols& symbols;
+        std::initializer_list<ReadingCase> cases;
+    } tables[] = {
+        {"French, U+202F",
+         kFrench,
+         {
+             {"1\u00A0000", 1000},
+             {"1\u00A0000\u00A0000", 1000000},
+             {"1 000\u00A0000\u202F000", 1000000000},
+             {"12\u00A0345,5", 12345.5},
+             {"1'000", std::nullopt},
+             {"1\u2019000", std::nullopt},
+             {"1\u2007000", std::nullopt},  // a figure space is not among them
+         }},
+        {"French, U+00A0",
+         frenchNoBreakSpace,
+         {{"1\u202F000", 1000},
+          {"1 000", 1000},
+          {"2\u00A0500,25", 2500.25},
+          {"1.000", std::nullopt}}},
+        {"a plain blank",
+         blankGrouping,
+         {{"1\u00A0000", 1000}, {"1\u202F000", 1000}, {"1 000", 1000}, {"1'000", std::nullopt}}},
+        {"Swiss German, U+2019",
+         swissGerman,
+         {
+             {"1\u2019000\u2019000", 1000000},
+             {"1'000'000", 1000000},
+             {"1'000\u2019000.5", 1000000.5},
+             {"1000", 1000},
+             {"1 000", std::nullopt},
+             {"1\u00A0000", std::nullopt},
+             {"1,000", std::nullopt},
+             {"1\u2018000", std::nullopt},  // the opening quote is no apostrophe
+             {"1'000.5.5", std::nullopt},
+         }},
+        {"the ASCII apostrophe",
+         asciiApostrophe,
+         {{"1\u2019000", 1000}, {"1'000", 1000}, {"1\u00A0000", std::nullopt}}},
+        {"Spanish",
+         kSpanishSymbols,
+         {
+             {"1 000", std::nullopt},
+             {"1\u00A0000", std::nullopt},
+             {"1\u202F000", std::nullopt},
+             {"1'000", std::nullopt},
+             {"1\u2019000", std::nullopt},
+         }},
+        {"English",
+         kEnglishSymbols,
+         {
+             {"1\u00A0000", std::nullopt},
+             {"1'000", std::nullopt},
+             {"1\u2019000", std::nullopt},
+             {"1,000", 1000},
+         }},
+    };
+    for (const auto& table : tables) {
+        SCOPED_TRACE(table.name);
+        expectReadings(table.symbols, table.cases);
+    }
+}
+
+// A look-alike that is the locale's decimal symbol keeps that meaning.
+TEST(LocaleNumber, ReadsALookAlikeThatIsTheDecimalSymbolAsTheDecimal) {
+    expectReadings(LocaleSymbols{"'", "\u2019"},
+                   {{"1\u2019000'5", 1000.5}, {"1'5'5", std::nullopt}});
+}
+
 TEST(LocaleNumber, ReadsNumbersTooLargeForADoubleAsInfinite) {
     const std::string huge = "1" + std::string(400, '0');
     EXPECT_EQ(LocaleNumber(huge, kSpanishSymbols), std::numeric_limits<double>::infinity());

@@ -14,8 +14,9 @@ namespace {
 using vesquin::LocaleSymbols;
 using vesquin::Pattern;
 
-const LocaleSymbols kSymbolSets[] = {
-    vesquin::kSpanishSymbols, vesquin::kEnglishSymbols, {",", "\u202F"}, {".", "'"}};
+const LocaleSymbols kSymbolSets[] = {vesquin::kSpanishSymbols, vesquin::kEnglishSymbols,
+                                     {",", "\u202F"},          {".", "'"},
+                                     {".", "\u2019"},          {",", " "}};
 
 void check(bool condition) {
     if (!condition) std::abort();

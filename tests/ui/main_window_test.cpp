@@ -247,13 +247,15 @@ class MainWindowTest : public QObject {
         const QString ask = QStringLiteral("Indica cuántas veces haremos la simulación: ") + range;
         QTest::newRow("empty") << QString() << ask;
         QTest::newRow("blanks") << QStringLiteral("   ") << ask;
-        QTest::newRow("letters") << QStringLiteral("abc") << "«abc» no es un número. " + ask;
+        QTest::newRow("letters") << QStringLiteral("abc")
+                                 << "«\u2068abc\u2069» no es un número. " + ask;
         QTest::newRow("trailing word")
-            << QStringLiteral("10 platos") << "«10 platos» no es un número. " + ask;
+            << QStringLiteral("10 platos") << "«\u206810 platos\u2069» no es un número. " + ask;
         QTest::newRow("two decimal symbols")
-            << QStringLiteral("1,2,3") << "«1,2,3» no es un número. " + ask;
+            << QStringLiteral("1,2,3") << "«\u20681,2,3\u2069» no es un número. " + ask;
         QTest::newRow("long text")
-            << QString(50, u'x') << "«" + QString(40, u'x') + "…» no es un número. " + ask;
+            << QString(50, u'x')
+            << "«\u2068" + QString(40, u'x') + "…\u2069» no es un número. " + ask;
         const QString atLeastOne = QStringLiteral(
             "Hay que hacer la simulación al menos una vez. Indica un número entre 1 y 1.000.000.");
         QTest::newRow("zero") << QStringLiteral("0") << atLeastOne;
