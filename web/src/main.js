@@ -112,5 +112,7 @@ document.addEventListener('keydown', (event) => {
 document.getElementById('app').removeAttribute('aria-busy');
 box('cmdSimular').focus();
 document.documentElement.dataset.ready = 'true';
+// Ready once the window built here has been drawn: the frame after this one starts.
+requestAnimationFrame(() => setTimeout(() => performance.mark('vesquin-drawn'), 0));
 
 export { engine, symbols, controls, layout };
