@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "theory.h"
+
+namespace vesquin {
+namespace {
+
+LocaleSymbols Ungrouped(const LocaleSymbols& symbols) {
+    return LocaleSymbols{symbols.decimal, ""};
+}
+
+// A tab or line break inside a value would start a new cell or row when pasted.
+std::string WithoutBreaks(std::string value) {
+    std::replace_if(
+        value.begin(), value.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; },
+        ' ');
+    return value;
+}
+
+}  // namespace
+
+const HistoryRow& HistoryHeader() {
+    static const HistoryRow header{"Nº",
+                                   "Hora",
+                                   "Ensayos",
+                                   "Un plato",
+                                   "Dos platos",
+                                   "Tres platos",
+                                   "% un plato",
+                                   "% dos platos",
+                                   "% tres platos",
+                                   "Media de intactos",
+                                   "Mayor desvío (puntos)",
+                                   "Semilla"};
+    return header;
+}
+
+double LargestGapToTheory(const RunTally& tally, std::int32_t trials) {
+    const std::array<std::int32_t, 3> counts{tally.oneCount, tally.twoCount, tally.threeCount};
+    double largest = 0;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        const double simulated = counts[i] / static_cast<double>(trials) * 100;
+        largest = std::max(largest, std::abs(simulated - Theory().outcomes[i].percent));
+    }
+    return largest;
+}
+
+std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
+                        const LocaleSymbols& symbols) {
+    const RunRecord& run = entry.record;
+    const double trials = run.trials;
+    const auto count = [&](std::int32_t value) {
+        return PatternFormat(static_cast<double>(value), Pattern::Grouped, symbols);
+    };
+    // The main window's percentages: count / trials * 100, two decimals.
+    const auto percent = [&](std::int32_t value) {
+        return PatternFormat(value / trials * 100, Pattern::TwoDecimals, symbols);
+    };
+    switch (column) {
+        case HistoryColumn::Number:
+            return std::to_string(entry.number);
+        case HistoryColumn::Time:
+            return entry.time;
+        case HistoryColumn::Trials:
+            return count(run.trials);
+        case HistoryColumn::OneCount:
+            return count(run.tally.oneCount);
+        case HistoryColumn::TwoCount:
+            return count(run.tally.twoCount);
+        case HistoryColumn::ThreeCount:
+            return count(run.tally.threeCount);
+        case HistoryColumn::OnePercent:
+            return percent(run.tally.oneCount);
+        case HistoryColumn::TwoPercent:
+            return percent(run.tally.twoCount);
+        case HistoryColumn::ThreePercent:
+            return percent(run.tally.threeCount);
+        case HistoryColumn::MeanIntact:
+            return PatternFormat(run.tally.intactTotal / trials, Pattern::TwoDecimals, symbols);
+        case HistoryColumn::LargestGap:
+            return PatternFormat(LargestGapToTheory(run.tally, run.trials), Pattern::TwoDecimals,
+                                 symbols);
+        case HistoryColumn::Seed:
+            return std::to_string(run.seed);
+    }
+    return {};
+}
+
+HistoryRow ComposeHistoryRow(const HistoryEntry& entry, const LocaleSymbols& symbols) {
+    HistoryRow row;
+    for (std::size_t i = 0; i < kHistoryColumns; ++i)
+        row[i] = HistoryCell(entry, static_cast<HistoryColumn>(i), symbols);
+    return row;
+}
+
+std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols) {
+    const auto line = [](const HistoryRow& row) {
+        std::string text;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) text += '\t';
+            text += WithoutBreaks(row[i]);
+        }
+        return text + '\n';
+    };
+    std::string text = line(HistoryHeader());
+    for (const HistoryEntry& entry : entries)
+        text += line(ComposeHistoryRow(entry, Ungrouped(symbols)));
+    return text;
+}
+
+std::string_view CsvSeparator(const LocaleSymbols& symbols) {
+    return symbols.decimal == "," ? ";" : ",";
+}
+
+std::string CsvField(std::string_view value, std::string_view separator) {
+    const bool quoted = value.find(separator) != std::string_view::npos ||
+                        value.find_first_of("\"\r\n") != std::string_view::npos;
+    if (!quoted) return std::string(value);
+    std::string field = "\"";
+    for (const char c : value) {
+        if (c == '"') field += '"';
+        field += c;
+    }
+    return field + '"';
+}
+
+std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols) {
+    const std::string_view separator = CsvSeparator(symbols);
+    const auto line = [separator](const HistoryRow& row) {
+        std::string text;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) text += separator;
+            text += CsvField(row[i], separator);
+        }
+        return text + "\r\n";
+    };
+    std::string text(kUtf8ByteOrderMark);
+    text += line(HistoryHeader());
+    for (const HistoryEntry& entry : entries)
+        text += line(ComposeHistoryRow(entry, Ungrouped(symbols)));
+    return text;
+}
+
+}  // namespace vesquin

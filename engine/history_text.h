@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The run history as text: the rows the teaching view's table shows, the
+// tab-separated text copied to the clipboard and the CSV file, all with the
+// user's number symbols.
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "number_text.h"
+#include "run_history.h"
+
+namespace vesquin {
+
+enum class HistoryColumn {
+    Number,        // "Nº": 1, 2, 3...
+    Time,          // "Hora", as the face wrote it
+    Trials,        // "Ensayos"
+    OneCount,      // "Un plato"
+    TwoCount,      // "Dos platos"
+    ThreeCount,    // "Tres platos"
+    OnePercent,    // "% un plato"
+    TwoPercent,    // "% dos platos"
+    ThreePercent,  // "% tres platos"
+    MeanIntact,    // "Media de intactos", two decimals
+    LargestGap,    // "Mayor desvío (puntos)": percentage points from the theory
+    Seed,          // "Semilla", plain digits
+};
+inline constexpr std::size_t kHistoryColumns = 12;
+
+using HistoryRow = std::array<std::string, kHistoryColumns>;
+
+// The column titles, in HistoryColumn order.
+const HistoryRow& HistoryHeader();
+
+// One cell of an entry as the table shows it: counts grouped and percentages with
+// two decimals exactly as the main window wrote them for that run (1.000.000 and
+// 55,56 with Spanish symbols). Pass symbols without a grouping symbol for plain digits.
+std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
+                        const LocaleSymbols& symbols);
+HistoryRow ComposeHistoryRow(const HistoryEntry& entry, const LocaleSymbols& symbols);
+
+// The largest of the three distances, in percentage points, between a run's
+// percentage of one, two and three broken plates and the theoretical one.
+double LargestGapToTheory(const RunTally& tally, std::int32_t trials);
+
+// For the clipboard: the header row, then one line per entry, fields separated by
+// tabs and lines ended by "\n", numbers with the decimal symbol and no grouping,
+// so that a spreadsheet pastes it as columns of numbers.
+std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols);
+
+// ";" where the decimal symbol is "," (so that a spreadsheet under that locale
+// splits the columns), "," otherwise.
+std::string_view CsvSeparator(const LocaleSymbols& symbols);
+
+// A CSV field: quoted (with inner quotes doubled) when it holds the separator,
+// a quote, a carriage return or a line feed; unchanged otherwise.
+std::string CsvField(std::string_view value, std::string_view separator);
+
+// The CSV file: a UTF-8 byte order mark (spreadsheets take it as the sign of
+// UTF-8), the header row, then one row per entry, lines ended by "\r\n", numbers
+// as in HistoryTabText, fields separated by CsvSeparator(symbols).
+std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols);
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace vesquin
