@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "binding_state.h"
 #include "experiment_run.h"
 #include "json_text.h"
 #include "number_text.h"
@@ -30,16 +31,14 @@ namespace {
 // The maximum the window advertises under the count box, and enforces.
 constexpr std::int32_t kPageMaximumTrials = kAdvertisedMaximumTrials;
 
-std::string g_answer;
 std::map<std::string, std::string, std::less<>> g_reportBoxes;
 
 const char* answer(std::string text) {
-    g_answer = std::move(text);
-    return g_answer.c_str();
+    return Answer(std::move(text));
 }
 
 LocaleSymbols symbolsOf(const char* decimal, const char* grouping) {
-    return LocaleSymbols{decimal, grouping};
+    return SymbolsOf(decimal, grouping);
 }
 
 const char* kindName(layout::Kind kind) {
@@ -145,6 +144,22 @@ UniformSource& source() {
 }
 
 }  // namespace
+
+const char* Answer(std::string text) {
+    static std::string kept;
+    kept = std::move(text);
+    return kept.c_str();
+}
+
+LocaleSymbols SymbolsOf(const char* decimal, const char* grouping) {
+    return LocaleSymbols{decimal, grouping};
+}
+
+RunHistory& History() {
+    static RunHistory history;
+    return history;
+}
+
 }  // namespace vesquin::web
 
 using namespace vesquin;
@@ -185,9 +200,11 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_window(const char* decimal, const char*
 // negative seed takes one from the clock. On success: the seed, the trials, the
 // tallies, the eleven result texts in the order a run writes them and the running
 // tallies at the checkpoints; on failure: the failure's kind and the message the
-// window shows for it.
+// window shows for it. A run that succeeds joins the run history at `time`, as
+// the page writes the time of day.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* count, const char* decimal,
-                                                  const char* grouping, double seed) {
+                                                  const char* grouping, double seed,
+                                                  const char* time) {
     const LocaleSymbols symbols = symbolsOf(decimal, grouping);
     std::optional<std::uint64_t> fixedSeed;
     if (seed >= 0 && seed <= static_cast<double>(kMaximumSeed) && seed == std::floor(seed)) {
@@ -213,7 +230,9 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* count, const char*
                        JsonNumber(at.tally.threeCount) + "]";
     }
     const RunTally& tally = record.tally;
-    return answer("{\"ok\":true,\"seed\":" + JsonNumber(static_cast<std::int64_t>(record.seed)) +
+    const std::int32_t entry = History().add(record, time).number;
+    return answer("{\"ok\":true,\"entry\":" + JsonNumber(entry) +
+                  ",\"seed\":" + JsonNumber(static_cast<std::int64_t>(record.seed)) +
                   ",\"trials\":" + JsonNumber(record.trials) + ",\"tally\":{\"one\":" +
                   JsonNumber(tally.oneCount) + ",\"two\":" + JsonNumber(tally.twoCount) +
                   ",\"three\":" + JsonNumber(tally.threeCount) +

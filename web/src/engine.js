@@ -16,7 +16,13 @@ function engineBinary() {
 export async function loadEngine() {
     const module = await createVesquinEngine({ wasmBinary: engineBinary() });
 
-    // Calls an engine function with texts, giving back the JSON it answers.
+    // Texts come back byte for byte: a byte order mark the engine puts first (the
+    // CSV's) stays, where the usual decoding would drop it.
+    const decoder = new TextDecoder('utf-8', { ignoreBOM: true });
+    const textAt = (pointer) =>
+        decoder.decode(module.HEAPU8.subarray(pointer, module.HEAPU8.indexOf(0, pointer)));
+
+    // Calls an engine function with texts, giving back the text (JSON mostly) it answers.
     const call = (fn, texts, ...numbers) => {
         const pointers = texts.map((text) => {
             const size = module.lengthBytesUTF8(text) + 1;
@@ -26,7 +32,7 @@ export async function loadEngine() {
         });
         try {
             const answer = fn(...pointers, ...numbers);
-            return answer ? module.UTF8ToString(answer) : '';
+            return answer ? textAt(answer) : '';
         } finally {
             pointers.forEach((pointer) => module._free(pointer));
         }
@@ -36,10 +42,20 @@ export async function loadEngine() {
         // The window's layout rows, with the maximum hint in the user's symbols.
         window: (symbols) =>
             JSON.parse(call(module._vesquin_window, [symbols.decimal, symbols.grouping])),
-        // One run; a seed of null draws one from the clock.
-        simulate: (count, symbols, seed = null) =>
-            JSON.parse(call(module._vesquin_simulate, [count, symbols.decimal, symbols.grouping],
+        // One run; a seed of null draws one from the clock. `time` is when it ran, as
+        // the history shows it.
+        simulate: (count, symbols, seed, time) =>
+            // The seed stands between the texts and the time in the engine's signature.
+            JSON.parse(call((c, d, g, t, n) => module._vesquin_simulate(c, d, g, n, t),
+                            [count, symbols.decimal, symbols.grouping, time],
                             seed === null ? -1 : seed)),
+        // The teaching panel for history entry `entry` (0: the latest run).
+        teaching: (symbols, entry = 0) =>
+            JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry)),
+        // The run history as tab-separated text, or as CSV.
+        historyText: (symbols, csv) =>
+            call(module._vesquin_history_text, [symbols.decimal, symbols.grouping], csv ? 1 : 0),
+        clearHistory: () => module._vesquin_history_clear(),
         // The printed report's lines from the boxes' texts (a Map of name to text).
         report: (boxes, symbols) => {
             for (const [name, text] of boxes) call(module._vesquin_report_box, [name, text]);

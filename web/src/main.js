@@ -6,6 +6,7 @@
 // them; Imprimir prints the engine's report through the browser; Terminar ends
 // the session. The page moves texts between the engine and the controls only.
 import { loadEngine, localeSymbols } from './engine.js';
+import { createTeachingPanel } from './teaching.js';
 import { buildWindow } from './window.js';
 
 const symbols = localeSymbols();
@@ -21,6 +22,7 @@ const startTexts = new Map(
 const seedParameter = new URLSearchParams(location.search).get('semilla');
 const fixedSeed = seedParameter !== null && /^\d+$/.test(seedParameter) ? Number(seedParameter) : null;
 
+const teaching = createTeachingPanel({ engine, symbols, host: document.getElementById('app') });
 const dialog = document.getElementById('runFailure');
 const announcer = document.getElementById('announcer');
 
@@ -33,7 +35,8 @@ function reportLines() {
 }
 
 function simulate() {
-    const run = engine.simulate(box('txtNs').value, symbols, fixedSeed);
+    const time = new Date().toLocaleTimeString('es-ES', { hour: '2-digit', minute: '2-digit', second: '2-digit' });
+    const run = engine.simulate(box('txtNs').value, symbols, fixedSeed, time);
     if (!run.ok) {
         tellRunFailure(run.message);
         return;
@@ -42,7 +45,7 @@ function simulate() {
     // The report's own sentences tell a screen reader what the run found.
     const lines = reportLines().lines.filter((line) => line.text !== '');
     announcer.textContent = lines.slice(2, 4).map((line) => line.text).join('. ');
-    document.dispatchEvent(new CustomEvent('vesquin:run', { detail: run }));
+    teaching.runPerformed();
 }
 
 function clear() {
@@ -82,13 +85,13 @@ function print() {
 }
 
 // A page cannot end the browser: Terminar closes the page where the browser allows
-// it (a page opened by a script), and otherwise ends the session by putting the
-// window back as it was at start, with the focus on Simular.
+// it (a page opened by a script), and otherwise ends the session: the window back
+// as it was at start, with the focus on Simular, and the run history forgotten.
 function end() {
     window.close();
     for (const [name, text] of startTexts) box(name).value = text;
     announcer.textContent = '';
-    document.dispatchEvent(new CustomEvent('vesquin:end'));
+    teaching.reset();
     box('cmdSimular').focus();
 }
 
@@ -98,6 +101,22 @@ box('cmdImprimir').addEventListener('click', print);
 box('cmdSalir').addEventListener('click', end);
 // The browser's own print command prints the report too.
 window.addEventListener('beforeprint', fillReport);
+
+// The footer is the link to the teaching panel, as on the desktop; F2 opens it too.
+const footer = box('Label11');
+const footerLink = document.createElement('a');
+footerLink.href = '#teaching';
+footerLink.textContent = footer.textContent;
+footer.replaceChildren(footerLink);
+footerLink.addEventListener('click', (event) => {
+    event.preventDefault();
+    teaching.open();
+});
+document.addEventListener('keydown', (event) => {
+    if (event.key !== 'F2' || dialog.open) return;
+    event.preventDefault();
+    teaching.open();
+});
 
 // Enter simulates from anywhere but a button or a link, which Enter presses instead.
 document.addEventListener('keydown', (event) => {
@@ -115,4 +134,3 @@ document.documentElement.dataset.ready = 'true';
 // Ready once the window built here has been drawn: the frame after this one starts.
 requestAnimationFrame(() => setTimeout(() => performance.mark('vesquin-drawn'), 0));
 
-export { engine, symbols, controls, layout };

@@ -110,6 +110,20 @@ export function referenceRun(symbols, count, seed) {
                                    { encoding: 'utf8' }));
 }
 
+// The tallies of one, two and three broken plates for `trials` trials from `seed`, as
+// the command line gives them (vesquin --ensayos N --semilla S --formato json, when
+// VESQUIN_CLI names the program) or else as the native engine gives them.
+export function referenceTallies(trials, seed) {
+    const program = process.env.VESQUIN_CLI;
+    if (program) {
+        const run = JSON.parse(execFileSync(program, ['--ensayos', String(trials), '--semilla', String(seed),
+                                                      '--formato', 'json'], { encoding: 'utf8' }));
+        return { seed: run.semilla, tallies: [run.veces.uno, run.veces.dos, run.veces.tres] };
+    }
+    const run = referenceRun({ decimal: '.', grouping: '' }, String(trials), seed);
+    return { seed: run.seed, tallies: [run.tally.one, run.tally.two, run.tally.three] };
+}
+
 // The shared table of typed counts, as the engine's tests read it.
 export function countCases() {
     const file = new URL('../../tests/data/count_cases.tsv', import.meta.url);
