@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "window_layout_table.h"
+#include "window_palette.h"
 
 namespace vesquin {
 namespace {
@@ -130,6 +131,9 @@ WindowControls BuildWindowControls(QWidget& window) {
     window.setObjectName(QString::fromUtf8(kWindowName));
     window.setWindowTitle(QString::fromUtf8(kCaption));
     window.setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+    // The layout's colours were chosen for a light window; a dark desktop theme must not
+    // put them on a dark background. Set before the controls, which inherit it.
+    window.setPalette(LightWindowPalette());
     // The window's own font serves the frame captions and the maximum hint.
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPointSizeF(8.25);
@@ -146,6 +150,9 @@ WindowControls BuildWindowControls(QWidget& window) {
         control->setGeometry(Pixels(placement.left), Pixels(placement.top), Pixels(placement.width),
                              Pixels(placement.height));
         control->setFont(FontFor(placement.face, windowFont));
+        // The frames' style sheet would otherwise hand them and their contents the
+        // desktop's palette: each control holds the window's own, then its colours.
+        control->setPalette(window.palette());
         ApplyColours(*control, placement.colours);
         created.insert(control->objectName(), control);
         if (placement.kind == Kind::TextBox || placement.kind == Kind::Button)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QTranslator>
 
 #include <memory>
 
@@ -18,6 +19,7 @@
 #include "fonts.h"
 #include "main_window.h"
 #include "number_text.h"
+#include "translations.h"
 #include "window_probe.h"
 
 using vesquin::MainWindow;
@@ -191,6 +193,18 @@ class CountBoxTest : public QObject {
         QCOMPARE(m_count->text(), QString());
     }
 
+    // Where the window system keeps a selection (X11), the middle button pastes it.
+    void theMiddleButtonPastesTheSelectionOnOneLine() {
+        if (!QApplication::clipboard()->supportsSelection())
+            QSKIP("this window system keeps no selection");
+        open();
+        QTest::keyClicks(m_count, QStringLiteral("9"));
+        QApplication::clipboard()->setText(QStringLiteral("1.0\r\n00"), QClipboard::Selection);
+        QTest::mouseClick(m_count, Qt::MiddleButton, Qt::NoModifier,
+                          QPoint(m_count->width() - 2, m_count->height() / 2));
+        QCOMPARE(m_count->text(), QStringLiteral("91.000"));
+    }
+
     // A count pasted with a line break runs as the number it shows.
     void aCountPastedWithALineBreakRuns() {
         open();
@@ -227,6 +241,18 @@ class CountBoxTest : public QObject {
         QCOMPARE(answerer.text, "«\u2068" + QString(40, u'9') +
                                     "…\u2069» no es un número. Indica cuántas veces haremos la "
                                     "simulación: un número entero entre 1 y 1.000.000.");
+    }
+
+    // The program loads Qt's Spanish texts: the menu's Paste then reads "Pegar".
+    void theSpanishMenuPastesOnOneLine() {
+        if (!vesquin::InstallQtTranslations(*qApp)) QSKIP("Qt's Spanish texts are not installed");
+        open();
+        paste(QStringLiteral("1.0\n00"), Way::ContextMenu);
+        QCOMPARE(m_count->text(), QStringLiteral("1.000"));
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
 
     void theLimitIsFarPastAnyPaste() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "locale_symbols.h"
+#include "number_text.h"
 #include "translations.h"
 
 class LocaleTextsTest : public QObject {
@@ -38,6 +39,32 @@ class LocaleTextsTest : public QObject {
         const vesquin::LocaleSymbols symbols = vesquin::SymbolsFromLocale(locale);
         QCOMPARE(QString::fromStdString(symbols.decimal), decimal);
         QCOMPARE(QString::fromStdString(symbols.grouping), grouping);
+    }
+
+    // The forms people type for a thousand, read with the symbols their locale gives.
+    void typedFormsReadWithTheLocalesSymbols_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("value");
+        const QLocale french(QLocale::French, QLocale::France);
+        const QLocale swissGerman(QLocale::German, QLocale::Switzerland);
+        QTest::newRow("French, narrow no-break space") << french << "1\u202f000,5" << 1000.5;
+        QTest::newRow("French, no-break space") << french << "1\u00a0000,5" << 1000.5;
+        QTest::newRow("French, blank") << french << "1 000,5" << 1000.5;
+        QTest::newRow("Swiss German, U+2019") << swissGerman << "1\u2019000.5" << 1000.5;
+        QTest::newRow("Swiss German, ASCII apostrophe") << swissGerman << "1'000.5" << 1000.5;
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << "1.000,5"
+                                 << 1000.5;
+    }
+
+    void typedFormsReadWithTheLocalesSymbols() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, typed);
+        QFETCH(double, value);
+        const auto read =
+            vesquin::LocaleNumber(typed.toStdString(), vesquin::SymbolsFromLocale(locale));
+        QVERIFY(read.has_value());
+        QCOMPARE(*read, value);
     }
 
     void textBoxMenuIsSpanish() {
