@@ -26,12 +26,14 @@ const teaching = createTeachingPanel({ engine, symbols, host: document.getElemen
 const dialog = document.getElementById('runFailure');
 const announcer = document.getElementById('announcer');
 
-function boxTexts() {
-    return new Map(['txtNs', ...layout.resultBoxes].map((name) => [name, box(name).value]));
-}
+// The trials of the run whose results the boxes show (none before a run and after
+// Borrar): the report's heading states them, whatever the count box holds since.
+let shownTrials = null;
 
 function reportLines() {
-    return engine.report(boxTexts(), symbols);
+    const texts = new Map(layout.resultBoxes.map((name) => [name, box(name).value]));
+    texts.set('txtNs', shownTrials === null ? '' : String(shownTrials));
+    return engine.report(texts, symbols);
 }
 
 function simulate() {
@@ -42,6 +44,7 @@ function simulate() {
         return;
     }
     for (const [name, text] of run.boxes) box(name).value = text;
+    shownTrials = run.trials;
     // The report's own sentences tell a screen reader what the run found.
     const lines = reportLines().lines.filter((line) => line.text !== '');
     announcer.textContent = lines.slice(2, 4).map((line) => line.text).join('. ');
@@ -50,6 +53,7 @@ function simulate() {
 
 function clear() {
     for (const name of ['txtNs', ...layout.resultBoxes]) box(name).value = '';
+    shownTrials = null;
     announcer.textContent = '';
     box('txtNs').focus();
 }
@@ -90,6 +94,7 @@ function print() {
 function end() {
     window.close();
     for (const [name, text] of startTexts) box(name).value = text;
+    shownTrials = null;
     announcer.textContent = '';
     teaching.reset();
     box('cmdSimular').focus();

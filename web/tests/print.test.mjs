@@ -44,7 +44,7 @@ test('the printed page holds the report\'s eleven lines with the page\'s numbers
     assert.equal(pages, 1);
     assert.equal(lines.length, 11, lines.join('\n'));
     assert.equal(lines[0], 'VESQUIN');
-    assert.match(lines[1], /^1\) RESULTADOS TRAS SIMULAR LA EXPERIENCIA .*1\.000 VECES$/);
+    assert.equal(lines[1], '1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA 1.000 VECES');
     assert.deepEqual(lines.slice(2), [
         `El número de platos más probable que se rompe es ${box.txtS6}`,
         `El número de platos que queda intacto por término medio es ${box.txtMed}`,
@@ -61,11 +61,32 @@ test('the printed page holds the report\'s eleven lines with the page\'s numbers
 
 test('the browser\'s own print command prints the report as the boxes stand', async () => {
     const { page } = await openPage(browser);
-    // No run yet, and a count typed afterwards: the report shows the boxes as they are.
+    // No run yet: no results and no trials, whatever the count box holds.
     await setCount(page, '7');
-    const { lines } = await printedLines(page, 'before-run');
-    assert.equal(lines.length, 11, lines.join('\n'));
-    assert.match(lines[1], /^1\) RESULTADOS TRAS SIMULAR LA EXPERIENCIA .*07 VECES$/);
-    assert.equal(lines[4], 'Se rompe un solo plato veces ( %)');
-    assert.equal(lines[8], 'Se debería romper un solo plato el % de las veces');
+    const before = await printedLines(page, 'before-run');
+    assert.equal(before.lines.length, 11, before.lines.join('\n'));
+    assert.equal(before.lines[1], '1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA VECES');
+    assert.equal(before.lines[4], 'Se rompe un solo plato veces ( %)');
+    assert.equal(before.lines[8], 'Se debería romper un solo plato el % de las veces');
+});
+
+test('the heading states the trials of the run on show', async () => {
+    const { page } = await openPage(browser);
+    const heading = async (name) => (await printedLines(page, name)).lines[1];
+    await setCount(page, '7');
+    await page.keyboard.press('Enter');
+    assert.equal(await heading('seven'), '1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA 07 VECES');
+    // "2,5" runs two trials (halves to even).
+    await setCount(page, '2,5');
+    await page.keyboard.press('Enter');
+    assert.equal(await heading('halves'), '1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA 02 VECES');
+    // Edited after the run, or a failed run: the results and their trials stay.
+    await setCount(page, '500000');
+    assert.equal(await heading('edited'), '1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA 02 VECES');
+    await setCount(page, 'abc');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Escape');
+    assert.equal(await heading('failed'), '1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA 02 VECES');
+    await page.click('#cmdBorrar');
+    assert.equal(await heading('cleared'), '1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA VECES');
 });
