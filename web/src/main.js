@@ -14,6 +14,9 @@ const engine = await loadEngine();
 const layout = engine.window(symbols);
 const controls = buildWindow(document.getElementById('app'), layout);
 const box = (name) => controls.get(name);
+// The title of the window is the page's main heading for assistive technology.
+box('Label14').setAttribute('role', 'heading');
+box('Label14').setAttribute('aria-level', '1');
 const startTexts = new Map(
     layout.controls.filter((row) => row.kind === 'textbox').map((row) => [row.name, row.text]));
 
