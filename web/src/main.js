@@ -114,6 +114,7 @@ window.addEventListener('beforeprint', fillReport);
 const footer = box('Label11');
 const footerLink = document.createElement('a');
 footerLink.href = '#teaching';
+footerLink.id = 'teachingLink';
 footerLink.textContent = footer.textContent;
 footer.replaceChildren(footerLink);
 footerLink.addEventListener('click', (event) => {

@@ -2,8 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Builds the window from the engine's layout table: every control with its name,
-// text, font, colours and place. Places are kept as fractions of the container, so
-// the window scales with the page; below 700 px the style sheet reflows it.
+// text, font, colours and place. Places are kept as fractions of the window, so it
+// scales with the page; below 700 px the style sheet reflows it into one column.
+//
+// The controls are siblings, in the order the keyboard visits them on the desktop
+// (the table's tab places), each label just before the control it describes, so
+// that Tab and a screen reader follow the desktop's chain; the frames are drawn
+// behind the controls they enclose.
+
+// The page's sequence. Controls that take the focus stand in tab order; every
+// other control is read just before the first of them it belongs with.
+const sequence = [
+    'Label14', 'Label15', 'Label18', 'Label19', 'cmdSimular',
+    'Frame2', 'Label1', 'Label16', 'txtNs',
+    'Frame1', 'Label9', 'Label3', 'txtS1', 'Label4', 'txtS2', 'Label5', 'txtS3', 'Label2', 'txtS6',
+    'Label10', 'txtS1p', 'txtS2p', 'txtS3p', 'Label8', 'txtMed',
+    'cmdBorrar', 'cmdSalir', 'cmdImprimir',
+    'Label12', 'txtTeo1', 'txtTeo2', 'txtTeo3',
+    'Label11',
+];
+
+const takesFocus = (row) => row.kind === 'textbox' || row.kind === 'button';
+
+// The sequence must hold every control of the table once, with the focusable ones
+// in the table's tab order; a table that changes without it fails here, loudly.
+function checkedSequence(layout) {
+    const names = layout.controls.map((row) => row.name);
+    const missing = names.filter((name) => !sequence.includes(name));
+    const unknown = sequence.filter((name) => !names.includes(name));
+    const rows = new Map(layout.controls.map((row) => [row.name, row]));
+    const tabs = sequence.filter((name) => rows.has(name) && takesFocus(rows.get(name)))
+        .map((name) => rows.get(name).tab);
+    if (missing.length || unknown.length || tabs.some((tab, i) => i > 0 && tab < tabs[i - 1])) {
+        throw new Error(`window sequence out of step with the layout: ${[...missing, ...unknown]}`);
+    }
+    return sequence.map((name) => rows.get(name));
+}
 
 const elementFor = {
     label: (row) => {
@@ -12,8 +46,9 @@ const elementFor = {
         return label;
     },
     frame: (row) => {
-        const frame = document.createElement('fieldset');
-        const caption = document.createElement('legend');
+        const frame = document.createElement('div');
+        const caption = document.createElement('span');
+        caption.className = 'caption';
         caption.textContent = row.text;
         frame.append(caption);
         return frame;
@@ -56,23 +91,24 @@ export function buildWindow(host, layout) {
     window.setAttribute('aria-label', layout.caption);
     host.append(window);
 
+    const frames = new Map(layout.controls.filter((row) => row.kind === 'frame').map((row) => [row.name, row]));
     const controls = new Map();
-    const sizes = new Map([[null, { width: layout.width, height: layout.height }]]);
-    for (const row of layout.controls) {
+    for (const row of checkedSequence(layout)) {
         const control = elementFor[row.kind](row);
         control.id = row.name;
         control.classList.add(`kind-${row.kind}`, `face-${row.face}`, `colours-${row.colours}`);
         if (row.centred) control.classList.add('centred');
-        const container = sizes.get(row.container);
+        if (row.container) control.classList.add(`in-${row.container}`);
+        // Places inside a frame are measured from the frame's top left corner.
+        const frame = row.container ? frames.get(row.container) : { left: 0, top: 0 };
         Object.assign(control.style, {
-            left: percent(row.left, container.width),
-            top: percent(row.top, container.height),
-            width: percent(row.width, container.width),
-            height: percent(row.height, container.height),
+            left: percent(frame.left + row.left, layout.width),
+            top: percent(frame.top + row.top, layout.height),
+            width: percent(row.width, layout.width),
+            height: percent(row.height, layout.height),
         });
-        (row.container ? controls.get(row.container) : window).append(control);
+        window.append(control);
         controls.set(row.name, control);
-        if (row.kind === 'frame') sizes.set(row.name, row);
     }
     // The count is the one box the user types in; the results are the program's.
     for (const name of layout.resultBoxes) controls.get(name).readOnly = true;

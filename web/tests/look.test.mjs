@@ -58,14 +58,14 @@ for (const [name, width, height] of views) {
         const problems = await page.evaluate(() => {
             const found = [];
             const window = document.getElementById('frmVesquin');
-            const controls = [...window.querySelectorAll('[id]')];
+            const controls = [...window.querySelectorAll(':scope > [id]')];
             const box = (e) => e.getBoundingClientRect();
             if (document.documentElement.scrollWidth > innerWidth) found.push('the page scrolls sideways');
             for (const control of controls) {
                 const r = box(control);
                 if (r.left < 0 || r.right > innerWidth + 0.5) found.push(`${control.id} runs off the side`);
                 // Text that does not fit its control.
-                if (control.matches('legend')) continue;
+                if (control.matches('.kind-frame, .caption')) continue;
                 if (control.scrollWidth > control.clientWidth + 1 || control.scrollHeight > control.clientHeight + 1)
                     found.push(`${control.id} is clipped`);
             }
@@ -82,7 +82,7 @@ for (const [name, width, height] of views) {
                 const inset = Math.max(2, r.width * 0.02);
                 return [{ left: r.left + inset, right: r.right - inset, top: r.top + 2, bottom: r.bottom - 2 }];
             };
-            const paintable = controls.filter((c) => !c.matches('fieldset, legend'));
+            const paintable = controls.filter((c) => !c.matches('.kind-frame, .caption'));
             for (const a of paintable) {
                 for (const b of paintable) {
                     if (a.id >= b.id) continue;

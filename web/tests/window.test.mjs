@@ -150,18 +150,30 @@ test('Terminar puts the window back as at start', async () => {
     assert.equal(await focused(page), 'cmdSimular');
 });
 
-test('a keyboard-only walk with Tab reaches every control', async () => {
-    const { page } = await openPage(browser);
-    const controls = await page.$$eval('button, input, a[href], [tabindex="0"]',
-                                       (all) => all.filter((c) => c.offsetParent !== null && !c.closest('dialog')).map((c) => c.id));
-    const visited = [];
-    for (let i = 0; i < controls.length + 2; ++i) {
-        visited.push(await focused(page));
+// The desktop's tab chain, then the footer's link to the teaching panel.
+const tabChain = ['cmdSimular', 'txtNs', 'txtS1', 'txtS2', 'txtS3', 'txtS6', 'txtS1p', 'txtS2p', 'txtS3p',
+                  'txtMed', 'cmdBorrar', 'cmdSalir', 'cmdImprimir', 'txtTeo1', 'txtTeo2', 'txtTeo3', 'teachingLink'];
+
+for (const [width, height] of [[1366, 768], [375, 667]]) {
+    test(`a keyboard-only walk with Tab follows the desktop's chain and reaches every control, ${width} px`, async () => {
+        const { page } = await openPage(browser, { width, height });
+        const controls = await page.$$eval('button, input, a[href], [tabindex="0"]',
+                                           (all) => all.filter((c) => c.offsetParent !== null && !c.closest('dialog')).map((c) => c.id));
+        const visited = [];
+        for (let i = 0; i < tabChain.length; ++i) {
+            visited.push(await focused(page));
+            await page.keyboard.press('Tab');
+        }
+        assert.deepEqual(visited, tabChain);
+        assert.deepEqual([...controls].sort(), [...tabChain].sort());
+        // Shift+Tab walks back.
+        await page.focus('#cmdBorrar');
+        await page.keyboard.down('Shift');
         await page.keyboard.press('Tab');
-    }
-    for (const id of controls) assert.ok(visited.includes(id), `${id} is reached`);
-    assert.ok(controls.length >= 17, controls.join(' '));
-});
+        await page.keyboard.up('Shift');
+        assert.equal(await focused(page), 'txtMed');
+    });
+}
 
 test('the page asks the network for nothing while loading and running', async () => {
     const { page, requests, errors } = await openPage(browser, { query: '?semilla=1' });
