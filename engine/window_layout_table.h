@@ -75,7 +75,7 @@ inline constexpr std::array kControls{
     ControlPlacement{"Frame1", Kind::Frame, nullptr, 360, 3840, 9375, 3255, "Resultados",
                      Face::Default, Colours::System, false, 2, nullptr},
     ControlPlacement{"Label11", Kind::Label, nullptr, 3600, 7200, 3615, 255,
-                     "Un problema de probabilidad", Face::F4, Colours::System, true, 22, nullptr},
+                     "Ver gráficos y teoría (F2)", Face::F4, Colours::System, true, 22, nullptr},
 
     ControlPlacement{"Label1", Kind::Label, "Frame2", 360, 360, 4695, 375,
                      "Indica cuántas veces haremos la simulación", Face::F1B, Colours::System,

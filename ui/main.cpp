@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "locale_symbols.h"
 #include "main_window.h"
+#include "startup_probe.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     vesquin::InstallQtTranslations(app);
     vesquin::InstallFontSubstitutions();
     vesquin::MainWindow window(vesquin::SymbolsFromLocale(QLocale::system()));
+    vesquin::QuitAfterFirstPaintWhenBenchmarking(window);
     window.show();
     return app.exec();
 }

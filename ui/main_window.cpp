@@ -1,9 +1,11 @@
 #include "main_window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <string>
 #include <string_view>
@@ -11,8 +13,11 @@
 
 #include "commands.h"
 #include "count_box.h"
+#include "footer_link.h"
 #include "print_command.h"
+#include "run_history_model.h"
 #include "run_messages.h"
+#include "teaching_view.h"
 
 namespace vesquin {
 
@@ -34,8 +39,21 @@ MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
     connect(m_controls.printButton, &QPushButton::clicked, this, &MainWindow::print);
     connect(m_controls.endButton, &QPushButton::clicked, this, &MainWindow::end);
 
+    // The history is kept from the first run, so the teaching view shows every run
+    // whenever it is first opened.
+    m_history = new RunHistoryModel(m_symbols, this);
+    connect(this, &MainWindow::runPerformed, m_history, &RunHistoryModel::append);
+    // F2 anywhere in this window, or a click on the footer, opens the teaching view.
+    auto* teachingKey = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    teachingKey->setContext(Qt::WindowShortcut);
+    connect(teachingKey, &QShortcut::activated, this, &MainWindow::showTeachingView);
+    if (auto* footer = findChild<QLabel*>(QStringLiteral("Label11")))
+        MakeFooterLink(*footer, [this] { showTeachingView(); });
+
     m_controls.simulateButton->setFocus();
 }
+
+MainWindow::~MainWindow() = default;
 
 QString MainWindow::boxText(QStringView name) const {
     const QLineEdit* box = m_controls.boxes.value(name.toString());
@@ -61,6 +79,21 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_teachingView) m_teachingView->close();
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::showTeachingView() {
+    if (!m_teachingView) {
+        m_teachingView = std::make_unique<TeachingView>(*m_history);
+        m_teachingView->setWindowIcon(windowIcon());
+    }
+    m_teachingView->show();
+    m_teachingView->raise();
+    m_teachingView->activateWindow();
 }
 
 void MainWindow::simulate() {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "experiment_run.h"
@@ -16,9 +17,13 @@
 #include "uniform_source.h"
 #include "window_layout.h"
 
+class QCloseEvent;
 class QKeyEvent;
 
 namespace vesquin {
+
+class RunHistoryModel;
+class TeachingView;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -26,10 +31,19 @@ class MainWindow : public QWidget {
   public:
     // `symbols` are the user's number symbols (SymbolsFromLocale(QLocale::system())).
     explicit MainWindow(LocaleSymbols symbols, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The text of the text box called `name` (txtNs, txtMed, txtS1 ... txtTeo3);
     // the empty text for any other name.
     QString boxText(QStringView name) const;
+
+    // Every successful run since start-up, kept whether or not the teaching view is open.
+    const RunHistoryModel& runHistory() const { return *m_history; }
+
+    // Opens the teaching view, or raises it when it is open already (F2, the footer link).
+    void showTeachingView();
+    // The teaching view once it has been opened; null before.
+    TeachingView* teachingView() const { return m_teachingView.get(); }
 
   signals:
     // A run succeeded and its results fill the boxes.
@@ -39,6 +53,8 @@ class MainWindow : public QWidget {
     // Enter runs the simulation unless a button other than cmdSimular has the focus
     // (that button takes it); Escape ends the program from anywhere in the window.
     void keyPressEvent(QKeyEvent* event) override;
+    // The teaching view belongs to this window: it closes with it, and so the program ends.
+    void closeEvent(QCloseEvent* event) override;
 
   private slots:
     void simulate();
@@ -53,6 +69,8 @@ class MainWindow : public QWidget {
     // The trials of the run whose results the boxes show; none before the first
     // run and after Clear. The printed heading states these, not what txtNs holds now.
     std::optional<std::int32_t> m_shownTrials;
+    RunHistoryModel* m_history = nullptr;
+    std::unique_ptr<TeachingView> m_teachingView;
 };
 
 }  // namespace vesquin

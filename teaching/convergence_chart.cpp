@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "convergence_chart.h"
+
+#include <QChart>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPen>
+#include <QValueAxis>
+
+#include <algorithm>
+
+#include "chart_colours.h"
+#include "teaching_figures.h"
+#include "theory.h"
+
+namespace vesquin {
+namespace {
+
+constexpr std::array<const char*, 3> kOutcomeNames{"Un plato", "Dos platos", "Tres platos"};
+
+// From the first trial to the run's last, and at least to 10 so that a short run
+// still has a decade to stand in.
+double RightEnd(std::int32_t trials) {
+    return std::max(10.0, static_cast<double>(trials));
+}
+
+}  // namespace
+
+ConvergenceChart::ConvergenceChart(QWidget* parent) : QChartView(parent) {
+    setObjectName(QStringLiteral("convergenceChart"));
+    setAccessibleName(QStringLiteral("Gráfico de convergencia"));
+    setAccessibleDescription(QStringLiteral(
+        "Frecuencia relativa, en tanto por ciento, de uno, dos y tres platos rotos tras n "
+        "ensayos; las líneas discontinuas marcan los valores teóricos."));
+    setRenderHint(QPainter::Antialiasing);
+    setFocusPolicy(Qt::NoFocus);
+    setMinimumSize(360, 260);
+
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("Convergencia hacia la teoría (líneas discontinuas)"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+
+    m_trialsAxis = new QLogValueAxis;
+    m_trialsAxis->setBase(10);
+    m_trialsAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_trialsAxis->setMinorTickCount(-1);
+    m_trialsAxis->setTitleText(QStringLiteral("Número de ensayos (escala logarítmica)"));
+    m_trialsAxis->setRange(1, 10);
+    m_percentAxis = new QValueAxis;
+    m_percentAxis->setRange(0, 100);
+    m_percentAxis->setTickCount(11);
+    m_percentAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_percentAxis->setTitleText(QStringLiteral("Frecuencia relativa (%)"));
+    chart->addAxis(m_trialsAxis, Qt::AlignBottom);
+    chart->addAxis(m_percentAxis, Qt::AlignLeft);
+
+    for (std::size_t k = 0; k < 3; ++k) {
+        m_runs[k] = new QLineSeries;
+        m_runs[k]->setName(QString::fromUtf8(kOutcomeNames[k]));
+        m_theory[k] = new QLineSeries;
+        m_theory[k]->setName(QStringLiteral("%1, teoría").arg(QString::fromUtf8(kOutcomeNames[k])));
+        for (QLineSeries* series : {m_runs[k], m_theory[k]}) {
+            chart->addSeries(series);
+            series->attachAxis(m_trialsAxis);
+            series->attachAxis(m_percentAxis);
+        }
+        // The legend names the colours once; the title says what the dashes are.
+        for (QLegendMarker* marker : chart->legend()->markers(m_theory[k]))
+            marker->setVisible(false);
+    }
+    setChart(chart);
+    applyTheme(false);
+    showRun(nullptr);
+}
+
+void ConvergenceChart::applyTheme(bool dark) {
+    chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    const std::array<QColor, 3> colours = OutcomeColours(dark);
+    for (std::size_t k = 0; k < 3; ++k) {
+        m_runs[k]->setPen(QPen(colours[k], 2));
+        QPen dashed(colours[k], 1.5, Qt::DashLine);
+        m_theory[k]->setPen(dashed);
+    }
+    // The theme draws the minor grid (2 to 9 in each decade) dashed; dashed or
+    // translucent lines cost most of a frame to draw, thin opaque ones a fraction.
+    QPen minor = m_trialsAxis->minorGridLinePen();
+    minor.setStyle(Qt::SolidLine);
+    minor.setWidthF(0.5);
+    minor.setColor(dark ? QColor(0x3C, 0x42, 0x50) : QColor(0xE0, 0xE0, 0xE0));
+    m_trialsAxis->setMinorGridLinePen(minor);
+    // setTheme resets the title font; keep it modest.
+    QFont title = chart()->titleFont();
+    title.setPointSizeF(font().pointSizeF() + 1);
+    title.setBold(true);
+    chart()->setTitleFont(title);
+}
+
+void ConvergenceChart::showRun(const RunRecord* run) {
+    const double right = RightEnd(run ? run->trials : 1);
+    m_trialsAxis->setRange(1, right);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const double theory = Theory().outcomes[k].percent;
+        m_theory[k]->replace(QList<QPointF>{{1, theory}, {right, theory}});
+    }
+    std::array<QList<QPointF>, 3> points;
+    if (run) {
+        for (const FrequencyPoint& at : RunningFrequencies(*run))
+            for (std::size_t k = 0; k < 3; ++k) points[k].append(QPointF(at.trials, at.percent[k]));
+    }
+    for (std::size_t k = 0; k < 3; ++k) {
+        m_runs[k]->replace(points[k]);
+        // A run of one trial is a single point, which a line alone would not show.
+        m_runs[k]->setPointsVisible(points[k].size() == 1);
+    }
+}
+
+}  // namespace vesquin

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The lesson in one picture: the relative frequencies of one, two and three
+// broken plates after n trials, n on a logarithmic axis, settling on the
+// theoretical percentages drawn as dashed lines of the same colours.
+
+#include <QChartView>
+
+#include <array>
+
+#include "experiment_run.h"
+
+class QLineSeries;
+class QLogValueAxis;
+class QValueAxis;
+
+namespace vesquin {
+
+class ConvergenceChart : public QChartView {
+    Q_OBJECT
+
+  public:
+    explicit ConvergenceChart(QWidget* parent = nullptr);
+
+    // Draws the running frequencies of `run`; null leaves the theory alone.
+    void showRun(const RunRecord* run);
+    // Follows the system theme (light or dark).
+    void applyTheme(bool dark);
+
+    // The series as drawn, for tests: the run's and the theory's, one per outcome.
+    const QLineSeries* runSeries(int outcome) const { return m_runs.at(outcome); }
+    const QLineSeries* theorySeries(int outcome) const { return m_theory.at(outcome); }
+    const QLogValueAxis* trialsAxis() const { return m_trialsAxis; }
+
+  private:
+    std::array<QLineSeries*, 3> m_runs{};
+    std::array<QLineSeries*, 3> m_theory{};
+    QLogValueAxis* m_trialsAxis = nullptr;
+    QValueAxis* m_percentAxis = nullptr;
+};
+
+}  // namespace vesquin

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Pictures of the teaching view for a person to review: after runs of 10, 1.000
+// and 1.000.000 trials in the main window, in a light or a dark theme.
+//   teaching_view_shots OUTPUT_FOLDER light|dark
+// Writes teaching-<theme>-<trials>.png and main-<theme>.png into OUTPUT_FOLDER.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <cstdio>
+
+#include "fonts.h"
+#include "main_window.h"
+#include "teaching_view.h"
+
+namespace {
+
+QPalette DarkPalette() {
+    QPalette palette;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    palette.setColor(QPalette::Link, QColor(100, 170, 255));
+    palette.setColor(QPalette::ToolTipBase, window);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    palette.setColor(QPalette::Mid, QColor(90, 90, 90));
+    return palette;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "uso: teaching_view_shots CARPETA light|dark\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QString theme = QString::fromLocal8Bit(argv[2]);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (theme == QLatin1String("dark")) QApplication::setPalette(DarkPalette());
+    vesquin::InstallFontSubstitutions();
+
+    vesquin::MainWindow window(vesquin::kSpanishSymbols);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    window.showTeachingView();
+    vesquin::TeachingView* view = window.teachingView();
+    if (!QTest::qWaitForWindowExposed(view)) return 1;
+    auto* count = window.findChild<QLineEdit*>(QStringLiteral("txtNs"));
+    auto* simulate = window.findChild<QPushButton*>(QStringLiteral("cmdSimular"));
+    for (const char* trials : {"10", "1000", "1000000"}) {
+        count->setText(QString::fromLatin1(trials));
+        simulate->click();
+        QTest::qWait(300);  // let the charts lay out and paint
+        const QString name = QStringLiteral("teaching-%1-%2.png").arg(theme, trials);
+        if (!view->grab().save(folder.filePath(name))) return 1;
+    }
+    window.grab().save(folder.filePath(QStringLiteral("main-%1.png").arg(theme)));
+    view->chartsImage().save(folder.filePath(QStringLiteral("charts-%1.png").arg(theme)));
+    return 0;
+}
