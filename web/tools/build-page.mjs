@@ -44,8 +44,8 @@ if (/^export\s/m.test(engine)) throw new Error('engine module: unexpected export
 const wasm = `const vesquinEngineWasm = "${readFileSync(options.wasm).toString('base64')}";`;
 const scripts = [wasm, engine, ...modules.map((name) => asPlainScript(source(name), name))].join('\n');
 
-const fontFaces = options.font.map((spec) => {
-    const [family, weight, file] = spec.split(':');
+const fontFaces = options.font.map((fontOption) => {
+    const [family, weight, file] = fontOption.split(':');
     const data = readFileSync(file).toString('base64');
     return `@font-face { font-family: "${family}"; font-weight: ${weight}; font-style: normal; ` +
         `font-display: block; src: url(data:font/woff2;base64,${data}) format("woff2"); }`;
