@@ -24,6 +24,9 @@ namespace vesquin {
 // The most trials whose tallies (at most 5 intact plates a trial) fit int32.
 inline constexpr std::int32_t kRunMaximumTrials = INT32_MAX / 5;  // 429.496.729
 
+// The maximum the window and the web page advertise under the count box, and enforce.
+inline constexpr std::int32_t kAdvertisedMaximumTrials = 1'000'000;
+
 // The result boxes, in the order a run writes them.
 inline constexpr std::array<std::string_view, 11> kResultBoxes{
     "txtMed", "txtS1",  "txtS2",   "txtS3",   "txtS6",  "txtS1p",

@@ -21,6 +21,12 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# What building the web edition and testing it in a browser need: the WebAssembly
+# compiler, node (which brings npm), the font tools that cut the embedded fonts
+# down, and the browser the tests drive.
+vesquin_web_packages=(cmake make emscripten nodejs fonttools python3-brotli fonts-liberation
+    fonts-comic-neue chromium poppler-utils)
+
 # What building and running the program needs. The teaching view draws with Qt Charts,
 # whose CMake files need Qt's OpenGL development files, which its package does not pull in.
 vesquin_build_packages=(cmake g++ make libcups2-dev qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue

@@ -20,7 +20,7 @@ class QWidget;
 namespace vesquin {
 
 // The maximum the window advertises under the count box, and enforces.
-inline constexpr std::int32_t kMaximumTrials = 1'000'000;
+inline constexpr std::int32_t kMaximumTrials = kAdvertisedMaximumTrials;
 
 // Simulate: one run from the text of txtNs, as the user left it, into the eleven
 // result boxes; the run performed comes back. On failure no box changes and the

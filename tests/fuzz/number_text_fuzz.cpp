@@ -7,9 +7,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "decimal_conversion.h"
 #include "number_text.h"
 
 namespace {
@@ -49,10 +51,34 @@ void checkRoundTrip(double value, const LocaleSymbols& symbols) {
     }
 }
 
+// The hand-written decimal conversions (the web edition's) agree with <charconv>:
+// on the input's digits read as a decimal, and on its first bytes taken as a double.
+void checkDecimalConversions(std::string_view text) {
+    std::string integerDigits, fractionDigits;
+    bool afterPoint = false;
+    for (const char c : text) {
+        if (c == '.') afterPoint = true;
+        if (c >= '0' && c <= '9') (afterPoint ? fractionDigits : integerDigits) += c;
+    }
+    const double portable = vesquin::portable_decimal::NearestDouble(integerDigits, fractionDigits);
+    const double standard = vesquin::standard_decimal::NearestDouble(integerDigits, fractionDigits);
+    check(portable == standard);
+    if (text.size() >= sizeof(double)) {
+        double value = 0;
+        std::memcpy(&value, text.data(), sizeof value);
+        value = std::fabs(value);
+        if (std::isfinite(value)) {
+            check(vesquin::portable_decimal::ExactDecimalDigits(value) ==
+                  vesquin::standard_decimal::ExactDecimalDigits(value));
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    checkDecimalConversions(text);
     for (const LocaleSymbols& symbols : kSymbolSets) {
         const auto value = vesquin::LocaleNumber(text, symbols);
         for (Pattern pattern :

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The native engine's answer for one run, for the web page's tests to compare with
+// what the page shows:  reference_run DECIMAL GROUPING COUNT SEED
+// prints one JSON line: the tallies and the eleven result texts, or the failure.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <variant>
+
+#include "experiment_run.h"
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+const char* FailureName(vesquin::RunFailure failure) {
+    switch (failure) {
+        case vesquin::RunFailure::EmptyCount:
+            return "EmptyCount";
+        case vesquin::RunFailure::NotANumber:
+            return "NotANumber";
+        case vesquin::RunFailure::FewerThanOne:
+            return "FewerThanOne";
+        case vesquin::RunFailure::MoreThanMaximum:
+            return "MoreThanMaximum";
+    }
+    return "";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(stderr, "uso: reference_run DECIMAL AGRUPACION CUENTA SEMILLA\n");
+        return 2;
+    }
+    const vesquin::LocaleSymbols symbols{argv[1], argv[2]};
+    const std::uint64_t seed = std::strtoull(argv[4], nullptr, 10);
+    vesquin::UniformSource source(seed);
+    const auto run =
+        vesquin::PerformRun(argv[3], source, symbols, vesquin::kAdvertisedMaximumTrials, seed);
+    if (const auto* error = std::get_if<vesquin::RunError>(&run)) {
+        std::printf("{\"ok\":false,\"failure\":\"%s\"}\n", FailureName(error->failure));
+        return 0;
+    }
+    const auto& record = std::get<vesquin::RunRecord>(run);
+    std::string boxes;
+    for (const auto& result : vesquin::ComposeResults(record.tally, record.trials, symbols)) {
+        boxes += (boxes.empty() ? "[" : ",[") + Quoted(std::string(result.box)) + "," +
+                 Quoted(result.text) + "]";
+    }
+    std::printf(
+        "{\"ok\":true,\"seed\":%llu,\"trials\":%d,\"tally\":{\"one\":%d,\"two\":%d,\"three\":%d,"
+        "\"intact\":%d},\"boxes\":[%s]}\n",
+        static_cast<unsigned long long>(record.seed), record.trials, record.tally.oneCount,
+        record.tally.twoCount, record.tally.threeCount, record.tally.intactTotal, boxes.c_str());
+    return 0;
+}

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The engine behind one small module: texts go in as UTF-8, JSON texts come out.
+// Nothing here computes a number the page shows; the engine does.
+import createVesquinEngine from './vesquin_engine.mjs';
+
+// The page's assembly defines vesquinEngineWasm: the engine's WebAssembly in base64.
+function engineBinary() {
+    const text = atob(vesquinEngineWasm);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return bytes;
+}
+
+export async function loadEngine() {
+    const module = await createVesquinEngine({ wasmBinary: engineBinary() });
+
+    // Texts come back byte for byte: a byte order mark the engine puts first (the
+    // CSV's) stays, where the usual decoding would drop it.
+    const decoder = new TextDecoder('utf-8', { ignoreBOM: true });
+    const textAt = (pointer) =>
+        decoder.decode(module.HEAPU8.subarray(pointer, module.HEAPU8.indexOf(0, pointer)));
+
+    // Calls an engine function with texts, giving back the text (JSON mostly) it answers.
+    const call = (fn, texts, ...numbers) => {
+        const pointers = texts.map((text) => {
+            const size = module.lengthBytesUTF8(text) + 1;
+            const pointer = module._malloc(size);
+            module.stringToUTF8(text, pointer, size);
+            return pointer;
+        });
+        try {
+            const answer = fn(...pointers, ...numbers);
+            return answer ? textAt(answer) : '';
+        } finally {
+            pointers.forEach((pointer) => module._free(pointer));
+        }
+    };
+
+    return {
+        // The window's layout rows, with the maximum hint in the user's symbols.
+        window: (symbols) =>
+            JSON.parse(call(module._vesquin_window, [symbols.decimal, symbols.grouping])),
+        // One run; a seed of null draws one from the clock. `time` is when it ran, as
+        // the history shows it.
+        simulate: (count, symbols, seed, time) =>
+            // The seed stands between the texts and the time in the engine's signature.
+            JSON.parse(call((c, d, g, t, n) => module._vesquin_simulate(c, d, g, n, t),
+                            [count, symbols.decimal, symbols.grouping, time],
+                            seed === null ? -1 : seed)),
+        // The teaching panel for history entry `entry` (0: the latest run).
+        teaching: (symbols, entry = 0) =>
+            JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry)),
+        // The run history as tab-separated text, or as CSV.
+        historyText: (symbols, csv) =>
+            call(module._vesquin_history_text, [symbols.decimal, symbols.grouping], csv ? 1 : 0),
+        clearHistory: () => module._vesquin_history_clear(),
+        // The printed report's lines from the boxes' texts (a Map of name to text).
+        report: (boxes, symbols) => {
+            for (const [name, text] of boxes) call(module._vesquin_report_box, [name, text]);
+            return JSON.parse(call(module._vesquin_report, [symbols.decimal, symbols.grouping]));
+        },
+    };
+}
+
+// The user's decimal and grouping symbols, from the browser's own locale. A large
+// number is asked for because some locales group only from five digits on.
+export function localeSymbols(locales = undefined) {
+    const parts = new Intl.NumberFormat(locales).formatToParts(1234567.5);
+    const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
+    return { decimal: part('decimal') || '.', grouping: part('group') };
+}

@@ -1,0 +1,145 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's commands, wired as the desktop wires its buttons: Simular runs the
+// engine on the count as typed and writes the eleven result boxes; Borrar empties
+// them; Imprimir prints the engine's report through the browser; Terminar ends
+// the session. The page moves texts between the engine and the controls only.
+import { loadEngine, localeSymbols } from './engine.js';
+import { createTeachingPanel } from './teaching.js';
+import { buildWindow } from './window.js';
+
+const symbols = localeSymbols();
+const engine = await loadEngine();
+const layout = engine.window(symbols);
+const controls = buildWindow(document.getElementById('app'), layout);
+const box = (name) => controls.get(name);
+// The title of the window is the page's main heading for assistive technology.
+box('Label14').setAttribute('role', 'heading');
+box('Label14').setAttribute('aria-level', '1');
+const startTexts = new Map(
+    layout.controls.filter((row) => row.kind === 'textbox').map((row) => [row.name, row.text]));
+
+// A seed in the address (vesquin.html?semilla=42) repeats the same draws on every run,
+// as the command line's --semilla does; without one each run draws its seed.
+const seedParameter = new URLSearchParams(location.search).get('semilla');
+const fixedSeed = seedParameter !== null && /^\d+$/.test(seedParameter) ? Number(seedParameter) : null;
+
+const teaching = createTeachingPanel({ engine, symbols, host: document.getElementById('app') });
+const dialog = document.getElementById('runFailure');
+const announcer = document.getElementById('announcer');
+
+// The trials of the run whose results the boxes show (none before a run and after
+// Borrar): the report's heading states them, whatever the count box holds since.
+let shownTrials = null;
+
+function reportLines() {
+    const texts = new Map(layout.resultBoxes.map((name) => [name, box(name).value]));
+    texts.set('txtNs', shownTrials === null ? '' : String(shownTrials));
+    return engine.report(texts, symbols);
+}
+
+function simulate() {
+    const time = new Date().toLocaleTimeString('es-ES', { hour: '2-digit', minute: '2-digit', second: '2-digit' });
+    const run = engine.simulate(box('txtNs').value, symbols, fixedSeed, time);
+    if (!run.ok) {
+        tellRunFailure(run.message);
+        return;
+    }
+    for (const [name, text] of run.boxes) box(name).value = text;
+    shownTrials = run.trials;
+    // The report's own sentences tell a screen reader what the run found.
+    const lines = reportLines().lines.filter((line) => line.text !== '');
+    announcer.textContent = lines.slice(2, 4).map((line) => line.text).join('. ');
+    teaching.runPerformed();
+}
+
+function clear() {
+    for (const name of ['txtNs', ...layout.resultBoxes]) box(name).value = '';
+    shownTrials = null;
+    announcer.textContent = '';
+    box('txtNs').focus();
+}
+
+function tellRunFailure(message) {
+    document.getElementById('runFailureText').textContent = message;
+    dialog.showModal();
+}
+
+// After the message the count takes the focus again, its text selected, so that
+// the next key typed replaces it.
+dialog.addEventListener('close', () => {
+    const count = box('txtNs');
+    count.focus();
+    count.select();
+});
+
+function fillReport() {
+    const report = reportLines();
+    const section = document.getElementById('report');
+    section.replaceChildren(...report.lines.map((line) => {
+        const paragraph = document.createElement('p');
+        paragraph.className = `report-line size-${line.fontSize}`;
+        if (line.column !== null) paragraph.style.setProperty('--column', line.column);
+        paragraph.textContent = line.text;
+        return paragraph;
+    }));
+}
+
+function print() {
+    fillReport();
+    window.print();
+}
+
+// A page cannot end the browser: Terminar closes the page where the browser allows
+// it (a page opened by a script), and otherwise ends the session: the window back
+// as it was at start, with the focus on Simular, and the run history forgotten.
+function end() {
+    window.close();
+    for (const [name, text] of startTexts) box(name).value = text;
+    shownTrials = null;
+    announcer.textContent = '';
+    teaching.reset();
+    box('cmdSimular').focus();
+}
+
+box('cmdSimular').addEventListener('click', simulate);
+box('cmdBorrar').addEventListener('click', clear);
+box('cmdImprimir').addEventListener('click', print);
+box('cmdSalir').addEventListener('click', end);
+// The browser's own print command prints the report too.
+window.addEventListener('beforeprint', fillReport);
+
+// The footer is the link to the teaching panel, as on the desktop; F2 opens it too.
+const footer = box('Label11');
+const footerLink = document.createElement('a');
+footerLink.href = '#teaching';
+footerLink.id = 'teachingLink';
+footerLink.textContent = footer.textContent;
+footer.replaceChildren(footerLink);
+footerLink.addEventListener('click', (event) => {
+    event.preventDefault();
+    teaching.open();
+});
+document.addEventListener('keydown', (event) => {
+    if (event.key !== 'F2' || dialog.open) return;
+    event.preventDefault();
+    teaching.open();
+});
+
+// Enter simulates from anywhere but a button or a link, which Enter presses instead.
+document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    if (dialog.open || event.isComposing) return;
+    if (event.target.closest?.('button, a, summary, [role="button"]')) return;
+    if (!event.target.closest?.('#app') && event.target !== document.body) return;
+    event.preventDefault();
+    simulate();
+});
+
+document.getElementById('app').removeAttribute('aria-busy');
+box('cmdSimular').focus();
+document.documentElement.dataset.ready = 'true';
+// Ready once the window built here has been drawn: the frame after this one starts.
+requestAnimationFrame(() => setTimeout(() => performance.mark('vesquin-drawn'), 0));
+
