@@ -7,6 +7,20 @@
 
 namespace vesquin {
 
+std::string_view RunFailureName(RunFailure failure) {
+    switch (failure) {
+        case RunFailure::EmptyCount:
+            return "EmptyCount";
+        case RunFailure::NotANumber:
+            return "NotANumber";
+        case RunFailure::FewerThanOne:
+            return "FewerThanOne";
+        case RunFailure::MoreThanMaximum:
+            return "MoreThanMaximum";
+    }
+    return "";
+}
+
 CountReading ReadTrialCount(std::string_view countText, const LocaleSymbols& symbols,
                             std::int32_t maximum) {
     maximum = std::clamp(maximum, 1, kRunMaximumTrials);

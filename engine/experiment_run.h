@@ -45,6 +45,10 @@ enum class RunFailure {
     MoreThanMaximum,  // rounds to more trials than allowed, the int32 range included
 };
 
+// The failure's name as data files and the web page's script spell it: "EmptyCount",
+// "NotANumber", "FewerThanOne", "MoreThanMaximum".
+std::string_view RunFailureName(RunFailure failure);
+
 struct RunError {
     RunFailure failure;
     std::int32_t maximum;  // the maximum in force, for the message

@@ -117,18 +117,6 @@ std::string_view CsvSeparator(const LocaleSymbols& symbols) {
     return symbols.decimal == "," ? ";" : ",";
 }
 
-std::string CsvField(std::string_view value, std::string_view separator) {
-    const bool quoted = value.find(separator) != std::string_view::npos ||
-                        value.find_first_of("\"\r\n") != std::string_view::npos;
-    if (!quoted) return std::string(value);
-    std::string field = "\"";
-    for (const char c : value) {
-        if (c == '"') field += '"';
-        field += c;
-    }
-    return field + '"';
-}
-
 std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols) {
     const std::string_view separator = CsvSeparator(symbols);
     const auto line = [separator](const HistoryRow& row) {

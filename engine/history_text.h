@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "data_text.h"
 #include "number_text.h"
 #include "run_history.h"
 
@@ -57,10 +58,6 @@ std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSy
 // ";" where the decimal symbol is "," (so that a spreadsheet under that locale
 // splits the columns), "," otherwise.
 std::string_view CsvSeparator(const LocaleSymbols& symbols);
-
-// A CSV field: quoted (with inner quotes doubled) when it holds the separator,
-// a quote, a carriage return or a line feed; unchanged otherwise.
-std::string CsvField(std::string_view value, std::string_view separator);
 
 // The CSV file: a UTF-8 byte order mark (spreadsheets take it as the sign of
 // UTF-8), the header row, then one row per entry, lines ended by "\r\n", numbers

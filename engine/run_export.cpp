@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "data_text.h"
 #include "seed_text.h"
 
 namespace vesquin {
@@ -16,37 +17,6 @@ namespace {
 // The window's own texts, written with "." and no grouping: what a JSON or CSV
 // reader expects, and the same rounding as the window by construction.
 const LocaleSymbols kPlainSymbols{".", ""};
-
-// A JSON string literal: quotes, backslashes and control characters escaped.
-std::string JsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (byte < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
-            quoted += "\\u00";
-            quoted += kHex[byte >> 4];
-            quoted += kHex[byte & 0xF];
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + '"';
-}
-
-// A CSV field (RFC 4180): quoted only when it holds a comma, a quote or a line break.
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 std::string TextOf(const ResultTexts& texts, std::string_view box) {
     const auto found = std::find_if(texts.begin(), texts.end(),
@@ -158,7 +128,7 @@ std::string RunCsv(const RunRecord& record, std::string_view version) {
             row += ',';
         }
         header += name;
-        row += CsvField(value);
+        row += CsvField(value, ",");
     }
     return header + "\n" + row + "\n";
 }

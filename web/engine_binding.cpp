@@ -87,20 +87,6 @@ const char* coloursName(layout::Colours colours) {
     return "";
 }
 
-const char* failureName(RunFailure failure) {
-    switch (failure) {
-        case RunFailure::EmptyCount:
-            return "EmptyCount";
-        case RunFailure::NotANumber:
-            return "NotANumber";
-        case RunFailure::FewerThanOne:
-            return "FewerThanOne";
-        case RunFailure::MoreThanMaximum:
-            return "MoreThanMaximum";
-    }
-    return "";
-}
-
 std::string optionalText(const char* text) {
     return text ? JsonString(text) : "null";
 }
@@ -212,7 +198,7 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* count, const char*
     }
     const auto run = PerformRun(count, source(), symbols, kPageMaximumTrials, fixedSeed);
     if (const auto* error = std::get_if<RunError>(&run)) {
-        return answer("{\"ok\":false,\"failure\":" + JsonString(failureName(error->failure)) +
+        return answer("{\"ok\":false,\"failure\":" + JsonString(RunFailureName(error->failure)) +
                       ",\"message\":" + JsonString(RunFailureMessage(count, *error, symbols)) +
                       "}");
     }

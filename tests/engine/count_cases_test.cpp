@@ -40,20 +40,6 @@ std::vector<CountCase> ReadCases() {
     return cases;
 }
 
-std::string FailureName(RunFailure failure) {
-    switch (failure) {
-        case RunFailure::EmptyCount:
-            return "EmptyCount";
-        case RunFailure::NotANumber:
-            return "NotANumber";
-        case RunFailure::FewerThanOne:
-            return "FewerThanOne";
-        case RunFailure::MoreThanMaximum:
-            return "MoreThanMaximum";
-    }
-    return "?";
-}
-
 TEST(CountCases, EveryTypedCountGivesItsTrialsOrItsFailure) {
     const std::vector<CountCase> cases = ReadCases();
     ASSERT_GE(cases.size(), 20u);
@@ -63,7 +49,7 @@ TEST(CountCases, EveryTypedCountGivesItsTrialsOrItsFailure) {
         UniformSource source(7);
         const auto run = PerformRun(c.count, source, symbols, kAdvertisedMaximumTrials, 7);
         if (const auto* error = std::get_if<RunError>(&run)) {
-            EXPECT_EQ(FailureName(error->failure), c.expected);
+            EXPECT_EQ(RunFailureName(error->failure), c.expected);
             EXPECT_EQ(error->maximum, kAdvertisedMaximumTrials);
         } else {
             const RunRecord& record = std::get<RunRecord>(run);

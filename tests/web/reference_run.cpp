@@ -10,34 +10,8 @@
 #include <string>
 #include <variant>
 
+#include "data_text.h"
 #include "experiment_run.h"
-
-namespace {
-
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-const char* FailureName(vesquin::RunFailure failure) {
-    switch (failure) {
-        case vesquin::RunFailure::EmptyCount:
-            return "EmptyCount";
-        case vesquin::RunFailure::NotANumber:
-            return "NotANumber";
-        case vesquin::RunFailure::FewerThanOne:
-            return "FewerThanOne";
-        case vesquin::RunFailure::MoreThanMaximum:
-            return "MoreThanMaximum";
-    }
-    return "";
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 5) {
@@ -50,14 +24,15 @@ int main(int argc, char** argv) {
     const auto run =
         vesquin::PerformRun(argv[3], source, symbols, vesquin::kAdvertisedMaximumTrials, seed);
     if (const auto* error = std::get_if<vesquin::RunError>(&run)) {
-        std::printf("{\"ok\":false,\"failure\":\"%s\"}\n", FailureName(error->failure));
+        std::printf("{\"ok\":false,\"failure\":%s}\n",
+                    vesquin::JsonString(vesquin::RunFailureName(error->failure)).c_str());
         return 0;
     }
     const auto& record = std::get<vesquin::RunRecord>(run);
     std::string boxes;
     for (const auto& result : vesquin::ComposeResults(record.tally, record.trials, symbols)) {
-        boxes += (boxes.empty() ? "[" : ",[") + Quoted(std::string(result.box)) + "," +
-                 Quoted(result.text) + "]";
+        boxes += (boxes.empty() ? "[" : ",[") + vesquin::JsonString(result.box) + "," +
+                 vesquin::JsonString(result.text) + "]";
     }
     std::printf(
         "{\"ok\":true,\"seed\":%llu,\"trials\":%d,\"tally\":{\"one\":%d,\"two\":%d,\"three\":%d,"

@@ -111,17 +111,14 @@ export function referenceRun(symbols, count, seed) {
 }
 
 // The tallies of one, two and three broken plates for `trials` trials from `seed`, as
-// the command line gives them (vesquin --ensayos N --semilla S --formato json, when
-// VESQUIN_CLI names the program) or else as the native engine gives them.
+// the command line gives them: vesquin --ensayos N --semilla S --formato json, with
+// VESQUIN_CLI naming the program.
 export function referenceTallies(trials, seed) {
     const program = process.env.VESQUIN_CLI;
-    if (program) {
-        const run = JSON.parse(execFileSync(program, ['--ensayos', String(trials), '--semilla', String(seed),
-                                                      '--formato', 'json'], { encoding: 'utf8' }));
-        return { seed: run.semilla, tallies: [run.veces.uno, run.veces.dos, run.veces.tres] };
-    }
-    const run = referenceRun({ decimal: '.', grouping: '' }, String(trials), seed);
-    return { seed: run.seed, tallies: [run.tally.one, run.tally.two, run.tally.three] };
+    if (!program) throw new Error('VESQUIN_CLI must name the program, whose command line the page is held to');
+    const run = JSON.parse(execFileSync(program, ['--ensayos', String(trials), '--semilla', String(seed),
+                                                  '--formato', 'json'], { encoding: 'utf8' }));
+    return { seed: run.semilla, tallies: [run.veces.uno, run.veces.dos, run.veces.tres] };
 }
 
 // The shared table of typed counts, as the engine's tests read it.
