@@ -4,6 +4,8 @@
 #include "print_probe.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -192,6 +194,14 @@ void MessageCatcher::look() {
     } else {
         box->reject();
     }
+}
+
+bool SetDocumentsFolder(const QString& home, const QString& line) {
+    if (!QDir(home).mkpath(QStringLiteral(".config"))) return false;
+    QFile settings(QDir(home).filePath(QStringLiteral(".config/user-dirs.dirs")));
+    if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const QByteArray text = line.toUtf8() + '\n';
+    return settings.write(text) == text.size();
 }
 
 }  // namespace vesquin::test

@@ -35,6 +35,11 @@ PrintCommand* PrintCommandOf(MainWindow& window);
 // button did not fire exactly once or the print did not end within `waitMs`.
 bool PressPrint(MainWindow& window, int waitMs = 40000);
 
+// Points the documents folder of the home `home` elsewhere through the user's
+// settings file, with one line such as XDG_DOCUMENTS_DIR="$HOME/Informes".
+// False if the file could not be written.
+bool SetDocumentsFolder(const QString& home, const QString& line);
+
 // The twelve boxes' texts, by name, to check that printing leaves them alone.
 QStringList AllBoxTexts(const MainWindow& window);
 

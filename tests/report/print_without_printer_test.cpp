@@ -117,10 +117,7 @@ void PrintWithoutPrinterTest::init() {
 }
 
 void PrintWithoutPrinterTest::setDocumentsFolder(const QString& line) {
-    QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral(".config")));
-    QFile settings(m_home.filePath(QStringLiteral(".config/user-dirs.dirs")));
-    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    settings.write(line.toUtf8() + '\n');
+    QVERIFY(SetDocumentsFolder(m_home.path(), line));
 }
 
 MessageCatcher::Message PrintWithoutPrinterTest::printAndReadMessage(vesquin::MainWindow& window) {

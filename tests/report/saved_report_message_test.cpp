@@ -58,10 +58,7 @@ void SavedReportMessageTest::init() {
 }
 
 void SavedReportMessageTest::setDocumentsFolder(const QString& line) {
-    QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral(".config")));
-    QFile settings(m_home.filePath(QStringLiteral(".config/user-dirs.dirs")));
-    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    settings.write(line.toUtf8() + '\n');
+    QVERIFY(SetDocumentsFolder(m_home.path(), line));
 }
 
 void SavedReportMessageTest::showsAFolderNameLiterallyAndBreaksItOnlyAtSeparators() {
