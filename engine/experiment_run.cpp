@@ -39,6 +39,12 @@ CountReading ReadTrialCount(std::string_view countText, const LocaleSymbols& sym
     return CountReading{*trials, std::nullopt};
 }
 
+std::array<double, 3> OutcomePercentages(const RunTally& tally, std::int32_t trials) {
+    const double trialCount = trials;
+    return {tally.oneCount / trialCount * 100, tally.twoCount / trialCount * 100,
+            tally.threeCount / trialCount * 100};
+}
+
 ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
                            const LocaleSymbols& symbols) {
     const double trialCount = trials;
@@ -52,6 +58,7 @@ ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
     // The mean is written as plain digits, never grouped (it is 3, 4 or 5).
     const double meanIntact = HalfEvenRound(tally.intactTotal / trialCount);
     const LocaleSymbols ungrouped{symbols.decimal, ""};
+    const std::array<double, 3> simulated = OutcomePercentages(tally, trials);
 
     return ResultTexts{{
         {"txtMed", PatternFormat(meanIntact, Pattern::Grouped, ungrouped)},
@@ -59,9 +66,9 @@ ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
         {"txtS2", count(tally.twoCount)},
         {"txtS3", count(tally.threeCount)},
         {"txtS6", count(modalBroken)},
-        {"txtS1p", percent(tally.oneCount / trialCount * 100)},
-        {"txtS2p", percent(tally.twoCount / trialCount * 100)},
-        {"txtS3p", percent(tally.threeCount / trialCount * 100)},
+        {"txtS1p", percent(simulated[0])},
+        {"txtS2p", percent(simulated[1])},
+        {"txtS3p", percent(simulated[2])},
         // One, two and three plates: 6, 90 and 120 of the 216 equally likely triples.
         {"txtTeo1", percent(100.0 / 36)},
         {"txtTeo2", percent(1500.0 / 36)},

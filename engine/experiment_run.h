@@ -81,6 +81,10 @@ std::variant<RunRecord, RunError> PerformRun(std::string_view countText, Uniform
                                              const LocaleSymbols& symbols, std::int32_t maximum,
                                              std::optional<std::uint64_t> seed = std::nullopt);
 
+// The percentages of trials that broke one, two and three plates, count / trials * 100,
+// as the window shows them (before rounding). `trials` is at least 1.
+std::array<double, 3> OutcomePercentages(const RunTally& tally, std::int32_t trials);
+
 // The eleven texts for a tally of `trials` trials (trials >= 1): counts and
 // percentages of one, two and three broken plates, the modal number broken
 // (ModalBroken: the outcome counted most often, ties to the larger), the mean

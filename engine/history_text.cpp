@@ -41,12 +41,10 @@ const HistoryRow& HistoryHeader() {
 }
 
 double LargestGapToTheory(const RunTally& tally, std::int32_t trials) {
-    const std::array<std::int32_t, 3> counts{tally.oneCount, tally.twoCount, tally.threeCount};
+    const std::array<double, 3> simulated = OutcomePercentages(tally, trials);
     double largest = 0;
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        const double simulated = counts[i] / static_cast<double>(trials) * 100;
-        largest = std::max(largest, std::abs(simulated - Theory().outcomes[i].percent));
-    }
+    for (std::size_t i = 0; i < simulated.size(); ++i)
+        largest = std::max(largest, std::abs(simulated[i] - Theory().outcomes[i].percent));
     return largest;
 }
 
@@ -57,9 +55,10 @@ std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
     const auto count = [&](std::int32_t value) {
         return PatternFormat(static_cast<double>(value), Pattern::Grouped, symbols);
     };
-    // The main window's percentages: count / trials * 100, two decimals.
-    const auto percent = [&](std::int32_t value) {
-        return PatternFormat(value / trials * 100, Pattern::TwoDecimals, symbols);
+    // The main window's percentages, two decimals.
+    const std::array<double, 3> simulated = OutcomePercentages(run.tally, run.trials);
+    const auto percent = [&](std::size_t outcome) {
+        return PatternFormat(simulated[outcome], Pattern::TwoDecimals, symbols);
     };
     switch (column) {
         case HistoryColumn::Number:
@@ -75,11 +74,11 @@ std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
         case HistoryColumn::ThreeCount:
             return count(run.tally.threeCount);
         case HistoryColumn::OnePercent:
-            return percent(run.tally.oneCount);
+            return percent(0);
         case HistoryColumn::TwoPercent:
-            return percent(run.tally.twoCount);
+            return percent(1);
         case HistoryColumn::ThreePercent:
-            return percent(run.tally.threeCount);
+            return percent(2);
         case HistoryColumn::MeanIntact:
             return PatternFormat(run.tally.intactTotal / trials, Pattern::TwoDecimals, symbols);
         case HistoryColumn::LargestGap:

@@ -5,12 +5,6 @@
 namespace vesquin {
 namespace {
 
-std::array<double, 3> Percentages(const RunTally& tally, std::int32_t trials) {
-    const double total = trials;
-    return {tally.oneCount / total * 100, tally.twoCount / total * 100,
-            tally.threeCount / total * 100};
-}
-
 std::string TwoDecimals(double value, const LocaleSymbols& symbols) {
     return PatternFormat(value, Pattern::TwoDecimals, symbols);
 }
@@ -22,13 +16,13 @@ std::vector<FrequencyPoint> RunningFrequencies(const RunRecord& run) {
     points.reserve(run.checkpoints.size());
     for (const TallyAt& at : run.checkpoints) {
         if (at.trials < 1) continue;
-        points.push_back(FrequencyPoint{at.trials, Percentages(at.tally, at.trials)});
+        points.push_back(FrequencyPoint{at.trials, OutcomePercentages(at.tally, at.trials)});
     }
     return points;
 }
 
 std::array<double, 3> RunPercentages(const RunRecord& run) {
-    return Percentages(run.tally, run.trials);
+    return OutcomePercentages(run.tally, run.trials);
 }
 
 std::string PercentText(double percent, const LocaleSymbols& symbols) {
