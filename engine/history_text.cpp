@@ -41,22 +41,21 @@ const HistoryRow& HistoryHeader() {
 }
 
 double LargestGapToTheory(const RunTally& tally, std::int32_t trials) {
-    const std::array<double, 3> simulated = OutcomePercentages(tally, trials);
+    const std::array<Quotient, 3> simulated = OutcomePercentages(tally, trials);
     double largest = 0;
     for (std::size_t i = 0; i < simulated.size(); ++i)
-        largest = std::max(largest, std::abs(simulated[i] - Theory().outcomes[i].percent));
+        largest = std::max(largest, std::abs(simulated[i].value() - Theory().outcomes[i].percent));
     return largest;
 }
 
 std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
                         const LocaleSymbols& symbols) {
     const RunRecord& run = entry.record;
-    const double trials = run.trials;
     const auto count = [&](std::int32_t value) {
         return PatternFormat(static_cast<double>(value), Pattern::Grouped, symbols);
     };
     // The main window's percentages, two decimals.
-    const std::array<double, 3> simulated = OutcomePercentages(run.tally, run.trials);
+    const std::array<Quotient, 3> simulated = OutcomePercentages(run.tally, run.trials);
     const auto percent = [&](std::size_t outcome) {
         return PatternFormat(simulated[outcome], Pattern::TwoDecimals, symbols);
     };
@@ -80,7 +79,7 @@ std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
         case HistoryColumn::ThreePercent:
             return percent(2);
         case HistoryColumn::MeanIntact:
-            return PatternFormat(run.tally.intactTotal / trials, Pattern::TwoDecimals, symbols);
+            return PatternFormat(MeanIntact(run.tally, run.trials), Pattern::TwoDecimals, symbols);
         case HistoryColumn::LargestGap:
             return PatternFormat(LargestGapToTheory(run.tally, run.trials), Pattern::TwoDecimals,
                                  symbols);
@@ -131,6 +130,16 @@ std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbol
     for (const HistoryEntry& entry : entries)
         text += line(ComposeHistoryRow(entry, Ungrouped(symbols)));
     return text;
+}
+
+std::string EmptyHistoryQuestion(std::size_t runs, const LocaleSymbols& symbols) {
+    if (runs == 1) {
+        return "¿Vaciar el historial? Se borrará la ejecución anotada; si no se ha copiado o "
+               "guardado, se perderá.";
+    }
+    return "¿Vaciar el historial? Se borrarán las " +
+           PatternFormat(static_cast<double>(runs), Pattern::Grouped, symbols) +
+           " ejecuciones anotadas; las que no se hayan copiado o guardado se perderán.";
 }
 
 }  // namespace vesquin

@@ -64,6 +64,15 @@ std::string_view CsvSeparator(const LocaleSymbols& symbols);
 // as in HistoryTabText, fields separated by CsvSeparator(symbols).
 std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols);
 
+// The question asked before the history of `runs` runs (at least one) is emptied:
+// "¿Vaciar el historial? Se borrarán las 12 ejecuciones anotadas; las que no se hayan
+// copiado o guardado se perderán.", in the singular for one run.
+std::string EmptyHistoryQuestion(std::size_t runs, const LocaleSymbols& symbols);
+
+// The answers to that question: empty it, or keep it (the safe choice).
+inline constexpr std::string_view kEmptyHistoryAnswer = "Vaciar";
+inline constexpr std::string_view kKeepHistoryAnswer = "Cancelar";
+
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace vesquin

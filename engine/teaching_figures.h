@@ -27,11 +27,13 @@ struct FrequencyPoint {
 // One point per checkpoint of the run, in the checkpoints' order.
 std::vector<FrequencyPoint> RunningFrequencies(const RunRecord& run);
 
-// A run's own percentages of one, two and three broken plates (count / trials * 100).
-std::array<double, 3> RunPercentages(const RunRecord& run);
+// A run's own percentages of one, two and three broken plates (count × 100 / trials, exact).
+std::array<Quotient, 3> RunPercentages(const RunRecord& run);
 
 // "2,78 %" with Spanish symbols (two decimals, a no-break space before the sign).
+// A run's percentage is written from its exact quotient, the theory's from its double.
 std::string PercentText(double percent, const LocaleSymbols& symbols);
+std::string PercentText(const Quotient& percent, const LocaleSymbols& symbols);
 
 // "5/12".
 std::string FractionText(const Fraction& fraction);
