@@ -8,11 +8,14 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string>
 
 #include "binding_state.h"
+#include "chart_palette.h"
 #include "history_text.h"
 #include "json_text.h"
 #include "teaching_figures.h"
@@ -51,6 +54,17 @@ const HistoryEntry* EntryNumbered(std::int32_t number) {
     return &entries.back();
 }
 
+// The desktop's light chart colours, which the page draws with.
+std::string JsonPalette() {
+    const ChartPalette& palette = ChartColours(false);
+    std::string outcomes;
+    for (const Rgb& colour : palette.outcomes)
+        outcomes += (outcomes.empty() ? "" : ",") + JsonString(HexColour(colour));
+    return "{\"background\":" + JsonString(HexColour(palette.background)) + ",\"outcomes\":[" +
+           outcomes + "],\"simulatedBar\":" + JsonString(HexColour(palette.simulatedBar)) +
+           ",\"theoryBar\":" + JsonString(HexColour(palette.theoryBar)) + "}";
+}
+
 }  // namespace
 }  // namespace vesquin::web
 
@@ -60,9 +74,11 @@ using namespace vesquin::web;
 extern "C" {
 
 // The panel for the history entry numbered `entry` (the latest run when there is no
-// such entry): theory lines, frequencies, bars, ticks of the trials axis, history rows.
+// such entry): theory lines, frequencies, bars, ticks of the trials axis, and the
+// history rows from the `firstRow`-th on (the page adds to the rows it already shows),
+// with the number of rows in all.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const char* grouping,
-                                                  int entry) {
+                                                  int entry, int firstRow) {
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
     const ExactTheory& theory = Theory();
     const HistoryEntry* shown = EntryNumbered(entry);
@@ -88,7 +104,8 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         const auto percent = RunPercentages(shown->record);
         run = "{\"number\":" + JsonNumber(shown->number) +
               ",\"trials\":" + JsonNumber(shown->record.trials) + ",\"percent\":[" +
-              JsonDouble(percent[0]) + "," + JsonDouble(percent[1]) + "," + JsonDouble(percent[2]) +
+              JsonDouble(percent[0].value()) + "," + JsonDouble(percent[1].value()) + "," +
+              JsonDouble(percent[2].value()) +
               "],\"texts\":[" + JsonString(PercentText(percent[0], symbols)) + "," +
               JsonString(PercentText(percent[1], symbols)) + "," +
               JsonString(PercentText(percent[2], symbols)) + "]}";
@@ -106,7 +123,9 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
     }
 
     std::string rows;
-    for (const HistoryEntry& each : History().entries()) {
+    const auto& entries = History().entries();
+    const std::size_t first = std::clamp<std::size_t>(firstRow < 0 ? 0 : firstRow, 0, entries.size());
+    for (const HistoryEntry& each : std::span(entries).subspan(first)) {
         rows += (rows.empty() ? "" : ",") + std::string("{\"number\":") + JsonNumber(each.number) +
                 ",\"cells\":" + JsonTexts(ComposeHistoryRow(each, symbols)) + "}";
     }
@@ -116,6 +135,7 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
                   lines + "],\"theoryPercent\":[" + theoryBars + "],\"theoryTexts\":[" +
                   theoryTexts + "],\"run\":" + run + ",\"frequencies\":[" + frequencies +
                   "],\"trialTicks\":[" + ticks + "],\"header\":" + JsonTexts(HistoryHeader()) +
+                  ",\"palette\":" + JsonPalette() + ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(entries.size())) +
                   ",\"rows\":[" + rows + "]}");
 }
 
@@ -125,6 +145,17 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_history_text(const char* decimal, const
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
     const auto& entries = History().entries();
     return Answer(csv ? HistoryCsv(entries, symbols) : HistoryTabText(entries, symbols));
+}
+
+// What to ask before the history is emptied: {"question":…,"empty":…,"keep":…}; the
+// question is empty when there is nothing to empty.
+EMSCRIPTEN_KEEPALIVE const char* vesquin_empty_question(const char* decimal, const char* grouping) {
+    const std::size_t runs = History().entries().size();
+    const std::string question =
+        runs == 0 ? std::string() : EmptyHistoryQuestion(runs, SymbolsOf(decimal, grouping));
+    return Answer("{\"question\":" + JsonString(question) +
+                  ",\"empty\":" + JsonString(kEmptyHistoryAnswer) +
+                  ",\"keep\":" + JsonString(kKeepHistoryAnswer) + "}");
 }
 
 EMSCRIPTEN_KEEPALIVE void vesquin_history_clear() {
