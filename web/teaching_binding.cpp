@@ -74,11 +74,10 @@ using namespace vesquin::web;
 extern "C" {
 
 // The panel for the history entry numbered `entry` (the latest run when there is no
-// such entry): theory lines, frequencies, bars, ticks of the trials axis, and the
-// history rows from the `firstRow`-th on (the page adds to the rows it already shows),
-// with the number of rows in all.
+// such entry): theory lines, frequencies, bars, ticks of the trials axis, the charts'
+// colours, the history's header and how many rows it holds.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const char* grouping,
-                                                  int entry, int firstRow) {
+                                                  int entry) {
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
     const ExactTheory& theory = Theory();
     const HistoryEntry* shown = EntryNumbered(entry);
@@ -122,21 +121,30 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         }
     }
 
-    std::string rows;
-    const auto& entries = History().entries();
-    const std::size_t first = std::clamp<std::size_t>(firstRow < 0 ? 0 : firstRow, 0, entries.size());
-    for (const HistoryEntry& each : std::span(entries).subspan(first)) {
-        rows += (rows.empty() ? "" : ",") + std::string("{\"number\":") + JsonNumber(each.number) +
-                ",\"cells\":" + JsonTexts(ComposeHistoryRow(each, symbols)) + "}";
-    }
+    const std::size_t rowCount = History().entries().size();
 
     return Answer("{\"choices\":" + JsonString(panel.choices) +
                   ",\"simulatedTitle\":" + JsonString(panel.simulatedTitle) + ",\"lines\":[" +
                   lines + "],\"theoryPercent\":[" + theoryBars + "],\"theoryTexts\":[" +
                   theoryTexts + "],\"run\":" + run + ",\"frequencies\":[" + frequencies +
                   "],\"trialTicks\":[" + ticks + "],\"header\":" + JsonTexts(HistoryHeader()) +
-                  ",\"palette\":" + JsonPalette() + ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(entries.size())) +
-                  ",\"rows\":[" + rows + "]}");
+                  ",\"palette\":" + JsonPalette() + ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(rowCount)) + "}");
+}
+
+// `count` rows of the history table from the `first`-th on (the oldest run is the
+// 0th): the page asks only for the rows it shows.
+EMSCRIPTEN_KEEPALIVE const char* vesquin_history_rows(const char* decimal, const char* grouping,
+                                                      int first, int count) {
+    const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
+    const std::span<const HistoryEntry> entries(History().entries());
+    const std::size_t from = std::min<std::size_t>(first < 0 ? 0 : first, entries.size());
+    const std::size_t taken = std::min<std::size_t>(count < 0 ? 0 : count, entries.size() - from);
+    std::string rows;
+    for (const HistoryEntry& each : entries.subspan(from, taken)) {
+        rows += (rows.empty() ? "" : ",") + std::string("{\"number\":") + JsonNumber(each.number) +
+                ",\"cells\":" + JsonTexts(ComposeHistoryRow(each, symbols)) + "}";
+    }
+    return Answer("[" + rows + "]");
 }
 
 // The history as the clipboard takes it (tab-separated) or, with `csv`, as a CSV file.

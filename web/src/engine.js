@@ -57,9 +57,12 @@ export async function loadEngine() {
         // A seed as the address gives it: {ok, seed} or {ok: false, message}.
         seed: (text) => JSON.parse(callWithLength(module._vesquin_seed, [text])),
         // The teaching panel for history entry `entry` (0: the latest run), with the
-        // history rows from the `firstRow`-th on.
-        teaching: (symbols, entry = 0, firstRow = 0) =>
-            JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry, firstRow)),
+        // number of rows the history holds.
+        teaching: (symbols, entry = 0) =>
+            JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry)),
+        // `count` history rows from the `first`-th on: [{number, cells}].
+        historyRows: (symbols, first, count) =>
+            JSON.parse(call(module._vesquin_history_rows, [symbols.decimal, symbols.grouping], first, count)),
         // What to ask before emptying the history: {question, empty, keep}.
         emptyQuestion: (symbols) =>
             JSON.parse(call(module._vesquin_empty_question, [symbols.decimal, symbols.grouping])),

@@ -6,6 +6,7 @@
 // as CSV, and shown in the charts. Every number text comes from the engine; this
 // module only places it. The history grows by the rows of new runs only, so that a
 // long one costs nothing to keep up to date.
+import { createHistoryRows } from './history_rows.js';
 import { chartLegend, chartStyle, convergenceChart, outcomeBars, svg, svgNs } from './teaching_charts.js';
 
 function html(name, attributes = {}, ...children) {
@@ -57,62 +58,31 @@ export function createTeachingPanel({ engine, symbols, host }) {
         historyBody,
         html('div', { class: 'teaching-buttons' }, ...Object.values(buttons)));
 
-    // The history table is built once and grows: rows already shown stay as they are.
-    const historyHead = html('thead');
-    const historyRows = html('tbody');
-    historyBody.append(html('table', { class: 'history-table', 'aria-labelledby': 'historyTitle' },
-                            historyHead, historyRows));
-    const rowButtons = new Map();  // run number -> its row's button
-    let markedNumber = null;
-
-    function markShown(number) {
-        if (number === markedNumber) return;
-        for (const [each, pressed] of [[markedNumber, 'false'], [number, 'true']]) {
-            const choose = rowButtons.get(each);
-            if (!choose) continue;
-            choose.setAttribute('aria-pressed', pressed);
-            choose.closest('tr').classList.toggle('shown', pressed === 'true');
-        }
-        markedNumber = number;
-    }
-
-    function forgetRows() {
-        historyRows.replaceChildren();
-        rowButtons.clear();
-        markedNumber = null;
-    }
+    const history = createHistoryRows({
+        scroller: historyBody,
+        labelledBy: 'historyTitle',
+        // Choosing a row shows it; the focus stays on the row's button, which stays.
+        choose(number, button) {
+            shownEntry = number;
+            render();
+            button.focus();
+        },
+        rowsOf: (first, count) => engine.historyRows(symbols, first, count),
+    });
 
     function render() {
-        const figures = engine.teaching(symbols, shownEntry, rowButtons.size);
+        const figures = engine.teaching(symbols, shownEntry);
         const width = Math.round(Math.max(340, Math.min(640, charts.clientWidth || 640)));
         charts.replaceChildren(convergenceChart(figures, width), outcomeBars(figures, width),
                                chartLegend(figures, width));
         theory.replaceChildren(theoryTable(figures));
         choices.textContent = figures.choices;
-        if (!historyHead.firstChild) {
-            historyHead.append(html('tr', {}, ...figures.header.map((text) => html('th', { scope: 'col' }, text))));
-        }
-        const added = document.createDocumentFragment();
-        for (const row of figures.rows) {
-            const choose = html('button', { type: 'button', 'aria-pressed': 'false', 'data-number': row.number },
-                                row.cells[0]);
-            rowButtons.set(row.number, choose);
-            added.append(html('tr', {}, html('td', {}, choose), ...row.cells.slice(1).map((text) => html('td', {}, text))));
-        }
-        historyRows.append(added);
-        markShown(figures.run?.number ?? null);
+        history.header(figures.header);
+        history.update(figures.rowCount);
+        history.mark(figures.run?.number ?? null);
         const empty = figures.rowCount === 0;
         for (const key of ['empty', 'copy', 'csv']) buttons[key].disabled = empty;
     }
-
-    // Choosing a row shows it; the focus stays on the row's button, which stays.
-    historyRows.addEventListener('click', (event) => {
-        const choose = event.target.closest('button[data-number]');
-        if (!choose) return;
-        shownEntry = Number(choose.dataset.number);
-        render();
-        choose.focus();
-    });
 
     // Emptying asks first, as the desktop does; the safe answer is the default.
     const question = html('dialog', { id: 'emptyQuestion', role: 'alertdialog', 'aria-modal': 'true',
@@ -122,19 +92,19 @@ export function createTeachingPanel({ engine, symbols, host }) {
                       keep: html('button', { type: 'button', id: 'emptyQuestion-keep', autofocus: '' }) };
     question.append(questionText, html('div', { class: 'teaching-buttons' }, answers.empty, answers.keep));
     document.body.append(question);
-    answers.empty.addEventListener('click', () => question.close('empty'));
+    // Closing the dialog gives the focus back to Vaciar, which emptying then disables:
+    // the focus goes on to the history it emptied.
+    answers.empty.addEventListener('click', () => {
+        question.close('empty');
+        engine.clearHistory();
+        shownEntry = 0;
+        history.clear();
+        render();
+        historyBody.focus();
+    });
     answers.keep.addEventListener('click', () => question.close('keep'));
     question.addEventListener('close', () => {
-        if (question.returnValue === 'empty') {
-            engine.clearHistory();
-            shownEntry = 0;
-            forgetRows();
-            render();
-            // Vaciar is now disabled: the focus goes to the history it emptied.
-            historyBody.focus();
-        } else {
-            buttons.empty.focus();
-        }
+        if (question.returnValue !== 'empty') buttons.empty.focus();
     });
 
     buttons.close.addEventListener('click', () => close());
@@ -208,6 +178,7 @@ export function createTeachingPanel({ engine, symbols, host }) {
         returnFocus = document.activeElement;
         panel.hidden = false;
         render();
+        history.redraw();
         const title = document.getElementById('teachingTitle');
         title.focus();
         title.scrollIntoView({ block: 'start' });
@@ -225,6 +196,6 @@ export function createTeachingPanel({ engine, symbols, host }) {
         // After a run the panel shows it.
         runPerformed() { shownEntry = 0; if (!panel.hidden) render(); },
         // Terminar forgets the history.
-        reset() { engine.clearHistory(); shownEntry = 0; forgetRows(); if (!panel.hidden) close(); },
+        reset() { engine.clearHistory(); shownEntry = 0; history.clear(); if (!panel.hidden) close(); },
     };
 }
