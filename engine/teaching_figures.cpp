@@ -18,8 +18,8 @@ std::vector<FrequencyPoint> RunningFrequencies(const RunRecord& run) {
     for (const TallyAt& at : run.checkpoints) {
         if (at.trials < 1) continue;
         const std::array<Quotient, 3> percent = OutcomePercentages(at.tally, at.trials);
-        points.push_back(
-            FrequencyPoint{at.trials, {percent[0].value(), percent[1].value(), percent[2].value()}});
+        points.push_back(FrequencyPoint{
+            at.trials, {percent[0].value(), percent[1].value(), percent[2].value()}});
     }
     return points;
 }
@@ -77,9 +77,8 @@ TheoryPanelTexts ComposeTheoryPanel(const ExactTheory& theory, const HistoryEntr
     texts.modal.simulated = std::to_string(ModalBroken(run.tally));
     const Quotient meanIntact = MeanIntact(run.tally, run.trials);
     texts.meanIntact.simulated = TwoDecimals(meanIntact, symbols);
-    texts.meanBroken.simulated =
-        TwoDecimals(Quotient{6 * meanIntact.divisor - meanIntact.numerator, meanIntact.divisor},
-                    symbols);
+    texts.meanBroken.simulated = TwoDecimals(
+        Quotient{6 * meanIntact.divisor - meanIntact.numerator, meanIntact.divisor}, symbols);
     return texts;
 }
 

@@ -184,11 +184,11 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_window(const char* decimal, const char*
 }
 
 // One run from the count as typed. `seed` from 0 to 2^53 - 1 fixes the draws; a
-// negative seed takes one from the clock. The count comes with its length in bytes. On success: the seed, the trials, the
-// tallies, the eleven result texts in the order a run writes them and the running
-// tallies at the checkpoints; on failure: the failure's kind and the message the
-// window shows for it. A run that succeeds joins the run history at `time`, as
-// the page writes the time of day.
+// negative seed takes one from the clock. The count comes with its length in bytes.
+// On success: the seed, the trials, the tallies, the eleven result texts in the order
+// a run writes them and the running tallies at the checkpoints; on failure: the
+// failure's kind and the message the window shows for it. A run that succeeds joins
+// the run history at `time`, as the page writes the time of day.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* countBytes, int countLength,
                                                   const char* decimal, const char* grouping,
                                                   double seed, const char* time) {
@@ -234,10 +234,11 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* countBytes, int co
 EMSCRIPTEN_KEEPALIVE const char* vesquin_seed(const char* textBytes, int length) {
     const std::string_view text(textBytes, length < 0 ? 0 : std::size_t(length));
     if (const auto seed = ReadSeed(text)) {
-        return answer("{\"ok\":true,\"seed\":" + JsonNumber(static_cast<std::int64_t>(*seed)) + "}");
+        return answer("{\"ok\":true,\"seed\":" + JsonNumber(static_cast<std::int64_t>(*seed)) +
+                      "}");
     }
-    const std::string message = SeedRefusal("«" + IsolatedTypedText(text) + "»") + ". " +
-                                std::string(ClockSeedNotice());
+    const std::string message =
+        SeedRefusal("«" + IsolatedTypedText(text) + "»") + ". " + std::string(ClockSeedNotice());
     return answer("{\"ok\":false,\"message\":" + JsonString(message) + "}");
 }
 

@@ -104,8 +104,8 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         run = "{\"number\":" + JsonNumber(shown->number) +
               ",\"trials\":" + JsonNumber(shown->record.trials) + ",\"percent\":[" +
               JsonDouble(percent[0].value()) + "," + JsonDouble(percent[1].value()) + "," +
-              JsonDouble(percent[2].value()) +
-              "],\"texts\":[" + JsonString(PercentText(percent[0], symbols)) + "," +
+              JsonDouble(percent[2].value()) + "],\"texts\":[" +
+              JsonString(PercentText(percent[0], symbols)) + "," +
               JsonString(PercentText(percent[1], symbols)) + "," +
               JsonString(PercentText(percent[2], symbols)) + "]}";
         for (const FrequencyPoint& point : RunningFrequencies(shown->record)) {
@@ -128,7 +128,8 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
                   lines + "],\"theoryPercent\":[" + theoryBars + "],\"theoryTexts\":[" +
                   theoryTexts + "],\"run\":" + run + ",\"frequencies\":[" + frequencies +
                   "],\"trialTicks\":[" + ticks + "],\"header\":" + JsonTexts(HistoryHeader()) +
-                  ",\"palette\":" + JsonPalette() + ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(rowCount)) + "}");
+                  ",\"palette\":" + JsonPalette() +
+                  ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(rowCount)) + "}");
 }
 
 // `count` rows of the history table from the `first`-th on (the oldest run is the

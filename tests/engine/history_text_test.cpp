@@ -303,7 +303,8 @@ TEST(EmptyHistoryQuestion, NamesHowManyRunsGoWithTheUsersSymbols) {
 TEST(SeedRefusal, QuotesTheTextAsGivenAndStatesTheRange) {
     EXPECT_EQ(SeedRefusal("«-1»"),
               "«-1» no es una semilla: un entero de 0 a 9007199254740991, sin separadores");
-    EXPECT_EQ(SeedRefusal(""), " no es una semilla: un entero de 0 a 9007199254740991, sin separadores");
+    EXPECT_EQ(SeedRefusal(""),
+              " no es una semilla: un entero de 0 a 9007199254740991, sin separadores");
 }
 
 }  // namespace
