@@ -72,9 +72,13 @@ export function createTeachingPanel({ engine, symbols, host }) {
 
     function render() {
         const figures = engine.teaching(symbols, shownEntry);
-        const width = Math.round(Math.max(340, Math.min(640, charts.clientWidth || 640)));
-        charts.replaceChildren(convergenceChart(figures, width), outcomeBars(figures, width),
-                               chartLegend(figures, width));
+        // Drawn at the size shown (two columns side by side when there is room for
+        // them), so that the text keeps its size instead of being scaled down.
+        const room = charts.clientWidth || 640;
+        const column = room >= 2 * 420 + 12 ? (room - 12) / 2 : room;
+        const width = (wanted) => Math.round(Math.max(340, Math.min(640, wanted)));
+        charts.replaceChildren(convergenceChart(figures, width(column)), outcomeBars(figures, width(column)),
+                               chartLegend(figures, width(room)));
         theory.replaceChildren(theoryTable(figures));
         choices.textContent = figures.choices;
         history.header(figures.header);
