@@ -47,11 +47,11 @@ try {
     await timed('open');
     const runs = [];
     for (let i = 0; i < 21; ++i) runs.push(await timed('run'));
-    const choosing = [];
-    for (let i = 0; i < 21; ++i) choosing.push(await timed('choose'));
     // The latest run's number, at the foot of the history: how many rows it holds.
     const shown = Number(await page.$eval('.history-table tbody tr:last-child button', (b) => b.textContent));
     const drawn = await page.$$eval('.history-table tbody tr', (trs) => trs.length);
+    const choosing = [];
+    for (let i = 0; i < 21; ++i) choosing.push(await timed('choose'));
 
     const line = (name, values, target) =>
         `${name}: median ${median(values).toFixed(1)} ms, min ${Math.min(...values).toFixed(1)}, ` +
