@@ -4,6 +4,7 @@
 // The bit-set trial loop written lane by lane in plain C++, for the compiler to
 // vectorise: with AVX2 where the processor has it, and with whatever other
 // processors offer (WebAssembly's 128-bit unit among them).
+#include <bit>
 #include <utility>
 
 #include "bitset_kernels.h"
@@ -21,7 +22,9 @@ constexpr std::size_t kLanes = UniformSource::kLanes;
 
 // One kernel per number of shooters, so that the draws of a trial unroll and each
 // statement over the lanes becomes one vector instruction.
-template <std::int32_t Shooters>
+// `ShiftPerLane`: the unit shifts each lane by its own amount (AVX2 does); the
+// others make the bit from a float's exponent.
+template <std::int32_t Shooters, bool ShiftPerLane>
 VESQUIN_ALWAYS_INLINE void tallyBitSet(UniformSource::LaneState& state, std::int32_t blocks,
                                        std::int32_t plates, BrokenCounts& broken) {
     std::uint32_t s0[kLanes], s1[kLanes], s2[kLanes], s3[kLanes];
@@ -40,6 +43,11 @@ VESQUIN_ALWAYS_INLINE void tallyBitSet(UniformSource::LaneState& state, std::int
         for (std::size_t k = 0; k < kLanes; ++k) {
             std::uint32_t hit = 0;
             std::int32_t distinct = 0;
+            // Unrolled whole, or the lane loop around it no longer vectorises (GCC
+            // stops unrolling on its own at nine or ten draws).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC unroll 16
+#endif
             for (std::int32_t shooter = 0; shooter < Shooters; ++shooter) {
                 const std::uint32_t bits = s0[k] + s3[k];
                 const std::uint32_t t = s1[k] << 9;
@@ -54,7 +62,14 @@ VESQUIN_ALWAYS_INLINE void tallyBitSet(UniformSource::LaneState& state, std::int
                 const float sum =
                     static_cast<float>(static_cast<std::int32_t>(bits >> 8)) * scale + 1.0f;
                 const auto plate = static_cast<std::int32_t>(sum < top ? sum : top);
-                const std::uint32_t bit = 1u << plate;
+                // 2^plate as the float whose exponent field is plate + 127, converted
+                // to an integer (exact): unlike a shift by a per-lane amount, every
+                // vector unit has both steps, WebAssembly's and SSE2 included.
+                const auto bit =
+                    ShiftPerLane
+                        ? 1u << plate
+                        : static_cast<std::uint32_t>(static_cast<std::int32_t>(
+                              std::bit_cast<float>(static_cast<std::uint32_t>(plate + 127) << 23)));
                 distinct += (hit & bit) == 0;
                 hit |= bit;
             }
@@ -70,13 +85,15 @@ VESQUIN_ALWAYS_INLINE void tallyBitSet(UniformSource::LaneState& state, std::int
     }
 }
 
-template <std::int32_t... Shooters>
+template <bool ShiftPerLane, std::int32_t... Shooters>
 VESQUIN_ALWAYS_INLINE void tallyFor(std::integer_sequence<std::int32_t, Shooters...>,
                                     UniformSource::LaneState& state, std::int32_t blocks,
                                     std::int32_t shooters, std::int32_t plates,
                                     BrokenCounts& broken) {
     // Exactly one instance matches the shooters.
-    ((shooters == Shooters + 1 ? tallyBitSet<Shooters + 1>(state, blocks, plates, broken) : void()),
+    ((shooters == Shooters + 1
+          ? tallyBitSet<Shooters + 1, ShiftPerLane>(state, blocks, plates, broken)
+          : void()),
      ...);
 }
 
@@ -86,15 +103,15 @@ VESQUIN_ALWAYS_INLINE void tallyFor(std::integer_sequence<std::int32_t, Shooters
 [[gnu::target("avx2")]] void TallyBitSetAvx2(UniformSource::LaneState& state, std::int32_t blocks,
                                              std::int32_t shooters, std::int32_t plates,
                                              BrokenCounts& broken) {
-    tallyFor(std::make_integer_sequence<std::int32_t, kMostShooters>{}, state, blocks, shooters,
-             plates, broken);
+    tallyFor<true>(std::make_integer_sequence<std::int32_t, kMostShooters>{}, state, blocks,
+                   shooters, plates, broken);
 }
 #endif
 
 void TallyBitSetPortable(UniformSource::LaneState& state, std::int32_t blocks,
                          std::int32_t shooters, std::int32_t plates, BrokenCounts& broken) {
-    tallyFor(std::make_integer_sequence<std::int32_t, kMostShooters>{}, state, blocks, shooters,
-             plates, broken);
+    tallyFor<false>(std::make_integer_sequence<std::int32_t, kMostShooters>{}, state, blocks,
+                    shooters, plates, broken);
 }
 
 }  // namespace vesquin
