@@ -5,6 +5,7 @@
 // vectorise: with AVX2 where the processor has it, and with whatever other
 // processors offer (WebAssembly's 128-bit unit among them).
 #include <bit>
+#include <cstring>
 #include <utility>
 
 #include "bitset_kernels.h"
@@ -19,6 +20,17 @@ constexpr std::size_t kLanes = UniformSource::kLanes;
 #else
 #define VESQUIN_ALWAYS_INLINE inline
 #endif
+
+// Emscripten's standard library predates std::bit_cast; the copy compiles to the same move.
+VESQUIN_ALWAYS_INLINE float floatWithBits(std::uint32_t bits) {
+#if defined(__cpp_lib_bit_cast)
+    return std::bit_cast<float>(bits);
+#else
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+#endif
+}
 
 // One kernel per number of shooters, so that the draws of a trial unroll and each
 // statement over the lanes becomes one vector instruction.
@@ -69,7 +81,7 @@ VESQUIN_ALWAYS_INLINE void tallyBitSet(UniformSource::LaneState& state, std::int
                     ShiftPerLane
                         ? 1u << plate
                         : static_cast<std::uint32_t>(static_cast<std::int32_t>(
-                              std::bit_cast<float>(static_cast<std::uint32_t>(plate + 127) << 23)));
+                              floatWithBits(static_cast<std::uint32_t>(plate + 127) << 23)));
                 distinct += (hit & bit) == 0;
                 hit |= bit;
             }
