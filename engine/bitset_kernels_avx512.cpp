@@ -59,10 +59,15 @@ static_assert(UniformSource::kLanes == 16, "one 512-bit register holds sixteen l
             distinct = _mm512_mask_add_epi32(distinct, isNew, distinct, oneI);
             hit = _mm512_or_si512(hit, bit);
         }
-        for (std::int32_t j = 1; j <= mostBroken; ++j) {
+        // The lanes that broke none of the smaller numbers broke the most.
+        std::int32_t counted = 0;
+        for (std::int32_t j = 1; j < mostBroken; ++j) {
             const __mmask16 broke = _mm512_cmpeq_epi32_mask(distinct, _mm512_set1_epi32(j));
-            broken[static_cast<std::size_t>(j)] += __builtin_popcount(static_cast<unsigned>(broke));
+            const int lanes = __builtin_popcount(static_cast<unsigned>(broke));
+            broken[static_cast<std::size_t>(j)] += lanes;
+            counted += lanes;
         }
+        broken[static_cast<std::size_t>(mostBroken)] += 16 - counted;
     }
 
     _mm512_store_si512(state.s0.data(), s0);
