@@ -29,6 +29,7 @@
 #include "outcome_bars.h"
 #include "run_history_model.h"
 #include "save_file.h"
+#include "screen_fit.h"
 #include "teaching_files.h"
 #include "teaching_texts.h"
 #include "theory_panel.h"
@@ -127,7 +128,8 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     layout->addLayout(m_charts, 3);
     layout->addLayout(m_lower, 2);
     m_scroll->setWidget(content);
-    m_rows = {m_charts, m_lower};
+    m_rows.add(m_charts);
+    m_rows.add(m_lower);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(m_scroll);
@@ -153,7 +155,9 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
         if (m_history.isTotalRow(selectedRow())) showSelectedRun();
     });
 
-    fitToScreen();
+    // As large as the charts read well, within the screen; what does not fit scrolls.
+    setGeometry(
+        FittedGeometry(screen() ? screen() : QGuiApplication::primaryScreen(), QSize(1200, 780)));
     applyTheme();
     if (m_history.runCount() > 0) selectRow(m_history.runCount() - 1);
     showSelectedRun();
@@ -172,39 +176,14 @@ void TeachingView::selectRow(int row) {
     m_table->scrollTo(m_history.index(row, 0));
 }
 
-void TeachingView::fitToScreen() {
-    // As large as the charts read well, within the screen's free area, with room
-    // left for a title bar; what does not fit scrolls.
-    const QSize wanted(1200, 780);
-    const QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!on) {
-        resize(wanted);
-        return;
-    }
-    const QRect available = on->availableGeometry();
-    const QSize room(available.width() - 16, available.height() - 40);
-    resize(wanted.boundedTo(room.expandedTo(QSize(200, 150))));
-    move(available.x() + (available.width() - width()) / 2,
-         available.y() + std::max(0, (available.height() - height() - 32) / 2));
-}
-
 void TeachingView::reflow() {
     // A row too narrow for its two panels side by side (a projector, a magnified
     // screen) puts one above the other, so that only the height scrolls.
     const QMargins margins = m_content->layout()->contentsMargins();
     // Room for a vertical scroll bar, and as much again for the frames around it.
-    const int room = m_scroll->width() -
-                     2 * m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
-                     margins.left() - margins.right();
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        QBoxLayout* row = m_rows[i];
-        // A row's least width side by side is known only while it stands so.
-        if (row->direction() == QBoxLayout::LeftToRight)
-            m_sideBySideWidths[i] = row->minimumSize().width();
-        const QBoxLayout::Direction direction =
-            m_sideBySideWidths[i] > room ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
-        if (row->direction() != direction) row->setDirection(direction);
-    }
+    m_rows.reflow(m_scroll->width() -
+                  2 * m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - margins.left() -
+                  margins.right());
 }
 
 void TeachingView::resizeEvent(QResizeEvent* event) {

@@ -12,9 +12,8 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
-
 #include "number_text.h"
+#include "screen_fit.h"
 #include "uniform_source.h"
 
 class QBoxLayout;
@@ -65,7 +64,6 @@ class TeachingView : public QWidget {
     void emptyHistory();
     void saveCsv();
     void saveImage();
-    void fitToScreen();
     void reflow();
     void applyTheme();
 
@@ -77,8 +75,7 @@ class TeachingView : public QWidget {
     QWidget* m_content = nullptr;
     QBoxLayout* m_charts = nullptr;  // the two charts, side by side or one above the other
     QBoxLayout* m_lower = nullptr;   // the theory and the history, likewise
-    std::array<QBoxLayout*, 2> m_rows{};
-    std::array<int, 2> m_sideBySideWidths{};  // each row's least width, side by side
+    PanelRows m_rows;                // the charts' row and the lower row
     HistoryTable* m_table = nullptr;
     QPushButton* m_repeatButton = nullptr;
     QPushButton* m_emptyButton = nullptr;
