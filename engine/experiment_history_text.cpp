@@ -60,10 +60,11 @@ std::int32_t HistoryBrokenColumns(std::span<const ExperimentEntry> entries) {
 
 ExperimentHistoryRow ExperimentHistoryHeader(std::int32_t brokenColumns) {
     const HistoryRow& classic = HistoryHeader();
-    ExperimentHistoryRow header{classic[0], classic[1], "Tiradores", "Platos", classic[2]};
+    ExperimentHistoryRow header{classic[0], classic[1], classic[2]};
     for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back(Capitalised(Plates(j)));
     for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back("% " + Plates(j));
-    header.insert(header.end(), classic.end() - 3, classic.end());
+    header.insert(header.end(), classic.end() - 3, classic.end() - 1);
+    header.insert(header.end(), {"Tiradores", "Platos", classic.back()});
     return header;
 }
 
@@ -82,8 +83,7 @@ ExperimentHistoryRow ComposeExperimentRow(const ExperimentEntry& entry, std::int
     const ExperimentRecord& run = entry.record;
     const auto& counts = run.tally.brokenCounts;
     ExperimentHistoryRow row{std::to_string(entry.number), entry.time,
-                             std::to_string(run.experiment.shooters()),
-                             std::to_string(run.experiment.plates()), Grouped(run.trials, symbols)};
+                             Grouped(run.trials, symbols)};
     const auto known = [&](std::int32_t j) { return std::size_t(j) <= counts.size(); };
     for (std::int32_t j = 1; j <= brokenColumns; ++j)
         row.push_back(known(j) ? Grouped(counts[std::size_t(j) - 1], symbols) : "");
@@ -95,6 +95,8 @@ ExperimentHistoryRow ComposeExperimentRow(const ExperimentEntry& entry, std::int
     row.push_back(PatternFormat(Quotient{run.tally.intactTotal, run.trials < 1 ? 1 : run.trials},
                                 Pattern::TwoDecimals, symbols));
     row.push_back(PatternFormat(LargestGapToTheory(run), Pattern::TwoDecimals, symbols));
+    row.push_back(std::to_string(run.experiment.shooters()));
+    row.push_back(std::to_string(run.experiment.plates()));
     row.push_back(std::to_string(run.seed));
     return row;
 }

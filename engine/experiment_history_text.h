@@ -4,10 +4,12 @@
 
 // The notebook of runs of any experiment as text: the table's rows, the clipboard's
 // tab-separated text and the CSV file. They are the window's history columns with
-// "Tiradores" and "Platos" after "Hora", and one count and one percentage column for
-// every number of broken plates the history's largest experiment can give (three at
-// least), so that a 3 x 6 row reads as it does in the window's history. A row whose
-// experiment cannot break that many plates leaves those cells empty.
+// "Tiradores" and "Platos" before "Semilla", and one count and one percentage column
+// for every number of broken plates the history's largest experiment can give (three
+// at least). A history of 3 x 6 runs keeps every column of the window's history where
+// it was but the seed, last still, so that what reads those columns by place goes on
+// reading them. A row whose experiment cannot break that many plates leaves those
+// cells empty.
 
 #include <cstddef>
 #include <span>
@@ -24,8 +26,8 @@ using ExperimentHistoryRow = std::vector<std::string>;
 // The most plates any entry can break, and at least 3: the number of count columns.
 std::int32_t HistoryBrokenColumns(std::span<const ExperimentEntry> entries);
 
-// "Nº", "Hora", "Tiradores", "Platos", "Ensayos", "Un plato" ... , "% un plato" ... ,
-// "Media de intactos", "Mayor desvío (puntos)", "Semilla".
+// "Nº", "Hora", "Ensayos", "Un plato" ... , "% un plato" ... , "Media de intactos",
+// "Mayor desvío (puntos)", "Tiradores", "Platos", "Semilla".
 ExperimentHistoryRow ExperimentHistoryHeader(std::int32_t brokenColumns);
 
 // One entry's cells, counts grouped and percentages with two decimals; pass symbols
