@@ -68,7 +68,6 @@ struct ExperimentPanelWords {
     std::string_view plates = "Platos";
     std::string_view trials = "Ensayos";
     std::string_view simulate = "Simular";
-    std::string_view probabilities = "Probabilidades exactas";
     std::string_view means = "Medias y número más probable";
     std::string_view exact = "Valor exacto";
     std::string_view casesTitle = "De dónde salen los números: los casos igualmente probables";
