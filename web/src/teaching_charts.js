@@ -76,6 +76,18 @@ export function convergenceChart(figures, width) {
             chart.append(svg('polyline', { points: points.join(' '), stroke: colours[k], class: 'series' }));
         }
     });
+    // With more than three lines each ends in its number of broken plates, in its
+    // colour, the labels pushed apart where the lines end close together.
+    const last = figures.frequencies.at(-1);
+    if (last && figures.names.length > 3) {
+        // From the lowest up: each label stands at its line, or just above the one below.
+        const ends = figures.names.map((_, k) => ({ k, y: y(last[k + 1]) + 4 })).sort((a, b) => b.y - a.y);
+        for (let i = 1; i < ends.length; ++i) ends[i].y = Math.min(ends[i].y, ends[i - 1].y - 11);
+        for (const end of ends) {
+            chart.append(svg('text', { x: x(last[0]) + 4, y: end.y, class: 'tick start series-end', style: `fill: ${colours[end.k]}` },
+                             String(end.k + 1)));
+        }
+    }
     return chart;
 }
 
