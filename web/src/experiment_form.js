@@ -15,7 +15,8 @@ function formElement(name, attributes = {}, ...children) {
 
 // `words` are the engine's; `simulated(run)` is told of each run that succeeds and
 // `refused(message, box)` of each that does not, with the box to correct.
-export function createExperimentForm({ engine, symbols, words, seed, simulated, refused }) {
+// `changed()` is told when the boxes come to hold another experiment.
+export function createExperimentForm({ engine, symbols, words, seed, simulated, refused, changed }) {
     const boxes = {
         shooters: formElement('input', { id: 'experiment-shooters', type: 'number', inputmode: 'numeric', value: '3',
                                          min: words.fewestShooters, max: words.mostShooters, step: '1' }),
@@ -26,7 +27,9 @@ export function createExperimentForm({ engine, symbols, words, seed, simulated, 
     const field = (text, box) => formElement('label', { class: 'experiment-field' }, text, box);
     const button = formElement('button', { type: 'submit', id: 'experiment-simulate' }, words.simulate);
     const statement = formElement('p', { id: 'experiment-statement', class: 'experiment-statement', 'aria-live': 'polite' });
-    const form = formElement('form', { class: 'experiment-form', 'aria-labelledby': 'experimentTitle' },
+    // The engine reads the boxes and words its refusals; the browser's own checks would
+    // stop a run before it, in their own words.
+    const form = formElement('form', { class: 'experiment-form', 'aria-labelledby': 'experimentTitle', novalidate: '' },
         formElement('fieldset', {},
             formElement('legend', { id: 'experimentTitle' }, words.group),
             field(words.shooters, boxes.shooters), field(words.plates, boxes.plates),
@@ -36,7 +39,10 @@ export function createExperimentForm({ engine, symbols, words, seed, simulated, 
     // The statement of the experiment typed, while it is one; the last one stays otherwise.
     function restate() {
         const reading = engine.experiment(boxes.shooters.value, boxes.plates.value);
-        if (reading.ok) statement.textContent = reading.statement;
+        if (reading.ok && statement.textContent !== reading.statement) {
+            statement.textContent = reading.statement;
+            changed?.();
+        }
         return reading;
     }
     boxes.shooters.addEventListener('input', restate);

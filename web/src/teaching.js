@@ -51,6 +51,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     const panel = html('section', { id: 'teaching', 'aria-labelledby': 'teachingTitle', hidden: '' });
     host.after(panel);
     let shownEntry = 0;
+    let shownRun = null;  // the number of the run the panel shows, if any
     let returnFocus = null;
 
     const words = engine.experimentWords();
@@ -58,6 +59,8 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     const form = createExperimentForm({
         engine, symbols, words, seed, refused,
         simulated() { shownEntry = 0; render(); },
+        // Before the first run the panel shows the theory of the experiment set up.
+        changed() { if (!panel.hidden && shownRun === null) render(); },
     });
     const charts = html('div', { class: 'teaching-charts' });
     const cases = html('div', { class: 'teaching-cases-host' });
@@ -92,6 +95,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
 
     function render() {
         const figures = engine.teaching(symbols, shownEntry, form.experiment(), darkScheme?.matches ?? false);
+        shownRun = figures.run?.number ?? null;
         // Drawn at the size shown (two columns side by side when there is room for
         // them), so that the text keeps its size instead of being scaled down.
         const room = charts.clientWidth || 640;
