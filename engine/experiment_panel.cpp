@@ -39,7 +39,29 @@ std::string ChoicesText(const Experiment& experiment, const LocaleSymbols& symbo
            " elecciones igualmente probables.";
 }
 
+// "uno, dos y tres platos rotos", as the desktop's chart says it; "un plato roto" alone.
+std::string BrokenList(const Experiment& experiment) {
+    const std::int32_t most = experiment.mostBroken();
+    if (most == 1) return "un plato roto";
+    std::string text;
+    for (std::int32_t j = 1; j <= most; ++j) {
+        if (j > 1) text += j == most ? " y " : ", ";
+        text += NumberAlone(j);
+    }
+    return text + " platos rotos";
+}
+
 }  // namespace
+
+std::string ConvergenceDescription(const Experiment& experiment) {
+    return "Frecuencia relativa, en tanto por ciento, de " + BrokenList(experiment) +
+           " tras n ensayos; las líneas discontinuas son la teoría.";
+}
+
+std::string BarsDescription(const Experiment& experiment) {
+    return "Porcentaje de " + BrokenList(experiment) +
+           " en la simulación (barra izquierda) y en la teoría (barra derecha).";
+}
 
 std::string BrokenLabel(std::int32_t platesBroken) {
     return platesBroken == 1 ? "Se rompe un solo plato" : "Rompen " + Plates(platesBroken);

@@ -46,6 +46,13 @@ std::string BrokenLabel(std::int32_t platesBroken);
 // The name of j broken plates under its bar and in the legend: "Un plato", "Dos platos".
 std::string BrokenName(std::int32_t platesBroken);
 
+// What the charts show, for a screen reader: "Frecuencia relativa, en tanto por ciento,
+// de uno, dos y tres platos rotos tras n ensayos; las líneas discontinuas son la
+// teoría." and "Porcentaje de uno, dos y tres platos rotos en la simulación (barra
+// izquierda) y en la teoría (barra derecha)."; with one shooter, "de un plato roto".
+std::string ConvergenceDescription(const Experiment& experiment);
+std::string BarsDescription(const Experiment& experiment);
+
 // Trials that broke j plates, in % of the run's trials, exact: [j - 1].
 std::vector<Quotient> BrokenPercentages(const ExperimentTally& tally, std::int32_t trials);
 

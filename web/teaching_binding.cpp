@@ -173,6 +173,8 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         "{\"shooters\":" + JsonNumber(experiment.shooters()) + ",\"plates\":" +
         JsonNumber(experiment.plates()) + ",\"statement\":" + JsonString(panel.statement) +
         ",\"choices\":" + JsonString(panel.choices) + ",\"source\":" + JsonString(panel.source) +
+        ",\"convergenceDescription\":" + JsonString(ConvergenceDescription(experiment)) +
+        ",\"barsDescription\":" + JsonString(BarsDescription(experiment)) +
         ",\"simulatedTitle\":" + JsonString(panel.simulatedTitle) + ",\"lines\":[" + lines +
         "],\"means\":[" + means + "],\"possibleCases\":" + JsonString(panel.possibleCases) +
         ",\"cases\":" + JsonTexts(panel.cases) + ",\"laplace\":" + JsonString(panel.laplace) +

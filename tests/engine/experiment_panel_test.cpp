@@ -204,6 +204,17 @@ TEST(ExperimentPanel, GridKeysAndTheRefusalOfLargeGrids) {
               "1.296).");
 }
 
+TEST(ExperimentPanel, TheChartsAreDescribedForEveryNumberOfBrokenPlates) {
+    EXPECT_EQ(ConvergenceDescription(Make(3, 6)),
+              "Frecuencia relativa, en tanto por ciento, de uno, dos y tres platos rotos tras n "
+              "ensayos; las líneas discontinuas son la teoría.");
+    EXPECT_EQ(BarsDescription(Make(1, 6)),
+              "Porcentaje de un plato roto en la simulación (barra izquierda) y en la teoría "
+              "(barra derecha).");
+    EXPECT_NE(BarsDescription(Make(4, 8)).find("de uno, dos, tres y cuatro platos rotos en"),
+              std::string::npos);
+}
+
 TEST(ReadExperiment, WholeNumbersWithinTheRangesOnly) {
     struct Case {
         const char* shooters;

@@ -29,7 +29,6 @@ function chartFrame(width, height, label, description, palette, dark) {
 // Labels closer together than they are long stand on end instead of overlapping.
 const upright = (x, y) => ({ x, y, transform: `rotate(-90 ${x} ${y})`, class: 'tick start' });
 
-const namesList = (figures) => figures.names.join(', ').toLowerCase();
 const isDark = (figures) => figures.palette.background !== '#ffffff';
 
 // Frequencies of each number of broken plates after n trials, n on a log scale.
@@ -40,9 +39,8 @@ export function convergenceChart(figures, width) {
     const spacing = (width - left - right) / Math.max(1, ticks.length - 1);
     const standing = spacing < 64;
     const bottom = standing ? 92 : 52;
-    const chart = chartFrame(width, height, 'Gráfico de convergencia',
-        `Frecuencia relativa, en tanto por ciento, de cada número de platos rotos (${namesList(figures)}) ` +
-        'tras n ensayos; las líneas discontinuas son la teoría.', figures.palette, isDark(figures));
+    const chart = chartFrame(width, height, 'Gráfico de convergencia', figures.convergenceDescription,
+                             figures.palette, isDark(figures));
     chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' },
                      'Convergencia hacia la teoría (líneas discontinuas)'));
     const largest = Math.max(10, ticks.at(-1)[0]);
@@ -96,9 +94,8 @@ export function convergenceChart(figures, width) {
 export function outcomeBars(figures, width) {
     const height = 280;
     const left = 52, right = 16, top = 34, bottom = 56;
-    const chart = chartFrame(width, height, 'Gráfico de barras: simulación frente a teoría',
-        `Porcentaje de cada número de platos rotos (${namesList(figures)}) en la simulación (barra izquierda) ` +
-        'y en la teoría (barra derecha).', figures.palette, isDark(figures));
+    const chart = chartFrame(width, height, 'Gráfico de barras: simulación frente a teoría', figures.barsDescription,
+                             figures.palette, isDark(figures));
     chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' }, 'Simulación frente a teoría'));
     const y = (percent) => top + (1 - percent / 100) * (height - top - bottom);
     for (const percent of [0, 20, 40, 60, 80, 100]) {
