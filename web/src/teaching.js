@@ -26,14 +26,14 @@ function theoryTables(figures, words) {
             .map((text) => html('th', { scope: 'col' }, text)));
         const rows = lines.map((line) => html('tr', {},
             html('th', { scope: 'row' }, line.label), ...[...cells(line), line.simulated].map((text) => html('td', {}, text))));
-        return html('table', { class: `theory-table ${className}` },
+        return html('table', { class: className },
                     html('caption', {}, caption), html('thead', {}, head), html('tbody', {}, ...rows));
     };
     return [
-        table('probabilities', 'Teoría exacta',
+        table('theory-table', 'Teoría exacta',
               ['Casos favorables', 'Probabilidad', 'Teoría'], figures.lines,
               (line) => [line.favourable, line.fraction, line.theory]),
-        table('means', words.means, [words.exact, 'Teoría'], figures.means, (line) => [line.fraction, line.theory]),
+        table('means-table', words.means, [words.exact, 'Teoría'], figures.means, (line) => [line.fraction, line.theory]),
     ];
 }
 

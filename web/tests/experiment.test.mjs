@@ -26,7 +26,7 @@ const historyTable = (page) => page.evaluate(() => {
     const rows = [...document.querySelectorAll('.history-table tbody tr')].map((tr) => [...tr.cells].map((c) => c.textContent));
     return rows.map((row) => Object.fromEntries(header.map((name, i) => [name, row[i]])));
 });
-const theoryRows = (page, table) => page.$$eval(`.theory-table.${table} tbody tr`,
+const theoryRows = (page, table) => page.$$eval(`.${table} tbody tr`,
                                                 (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
 const brokenNames = ['Un plato', 'Dos platos', 'Tres platos', 'Cuatro platos', 'Cinco platos', 'Seis platos',
                      'Siete platos', 'Ocho platos', 'Nueve platos', 'Diez platos'];
@@ -40,12 +40,12 @@ test('the address opens the panel on its experiment with its run done, as the na
                       await value(page, 'experiment-count')], ['4', '8', '1000']);
     assert.match(await page.$eval('#experiment-statement', (p) => p.textContent),
                  /^Cuatro tiradores eligen, cada uno al azar, uno de ocho platos/);
-    const probabilities = await theoryRows(page, 'probabilities');
+    const probabilities = await theoryRows(page, 'theory-table');
     assert.deepEqual(probabilities.map((row) => row[0]),
                      ['Se rompe un solo plato', 'Rompen dos platos', 'Rompen tres platos', 'Rompen cuatro platos']);
     assert.deepEqual(probabilities.map((row) => row[1]), ['8 de 4.096', '392 de 4.096', '2.016 de 4.096', '1.680 de 4.096']);
     // The means stand apart from the probabilities.
-    const means = await theoryRows(page, 'means');
+    const means = await theoryRows(page, 'means-table');
     assert.deepEqual(means.map((row) => row[0]), ['Número más probable de platos rotos',
                                                   'Platos intactos, por término medio', 'Platos rotos, por término medio']);
     assert.equal(means[1][1], '2401/512');
@@ -193,7 +193,7 @@ test('the grid of every choice has as many cells of each colour as the favourabl
             return { counts, colours: Object.values(colours).map((set) => [...set]),
                      keys: [...document.querySelectorAll('.case-grid-key li')].map((li) => li.textContent) };
         });
-        const favourable = (await theoryRows(page, 'probabilities')).map((row) => plain(row[1].split(' de ')[0]));
+        const favourable = (await theoryRows(page, 'theory-table')).map((row) => plain(row[1].split(' de ')[0]));
         const most = Math.min(shooters, plates);
         assert.deepEqual(Object.keys(drawn.counts).map(Number), Array.from({ length: most }, (_, j) => j + 1));
         assert.deepEqual(Object.values(drawn.counts), favourable, `${shooters} × ${plates}`);
