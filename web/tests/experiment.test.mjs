@@ -242,3 +242,13 @@ test('a grid of 3 × 6 passes axe too', async () => {
         .violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
     assert.deepEqual(found, []);
 });
+
+test('a tie in the run\'s counts is said beside its most probable number', async () => {
+    for (const seed of [1, 2]) {
+        const { page } = await openPage(browser, { query: `?tiradores=2&platos=2&ensayos=2&semilla=${seed}` });
+        const [one, two] = referenceExperimentRun(locales.es.symbols, '2', seed, 2, 2).tally.broken;
+        const modal = (await theoryRows(page, 'means-table'))[0].at(-1);
+        assert.equal(modal, one === two ? '2 (empate entre 1 y 2)' : String(one > two ? 1 : 2), `seed ${seed}`);
+        await page.close();
+    }
+});
