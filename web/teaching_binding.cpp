@@ -91,11 +91,11 @@ std::string JsonGrid(const Experiment& experiment, const LocaleSymbols& symbols)
         keys += (keys.empty() ? "" : ",") +
                 JsonString(GridKeyText(std::int32_t(j) + 1, grid->brokenCounts[j], symbols));
     }
+    // One digit a cell, row by row: the plates it breaks less one, 0 to 9.
     std::string cells;
     for (const std::int32_t broken : grid->broken) cells += char('0' + broken - 1);
     return "{\"rows\":" + JsonNumber(grid->rows) + ",\"columns\":" + JsonNumber(grid->columns) +
-           ",\"cells\":" + JsonString(cells) + ",\"counts\":" + JsonNumbers(grid->brokenCounts) +
-           ",\"keys\":[" + keys + "]}";
+           ",\"cells\":" + JsonString(cells) + ",\"keys\":[" + keys + "]}";
 }
 
 }  // namespace
