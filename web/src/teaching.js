@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vesquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The teaching panel, the page's second view: the charts (teaching_charts.js), the
-// exact theory, and the history of this page's runs, which can be copied, downloaded
-// as CSV, and shown in the charts. Every number text comes from the engine; this
+// The teaching panel, the page's second view: its own experiment of any number of
+// shooters and plates (experiment_form.js), the charts (teaching_charts.js), the
+// exact theory of the run shown, the cases it is counted from (case_grid.js), and
+// the history of this page's runs, which can be copied, downloaded as CSV, and shown
+// in the charts. Every number text comes from the engine; this
 // module only places it. The history grows by the rows of new runs only, so that a
 // long one costs nothing to keep up to date.
 import { casesSection } from './case_grid.js';
