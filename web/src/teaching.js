@@ -107,7 +107,13 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
                                chartLegend(figures, width(room)));
         theory.replaceChildren(...theoryTables(figures, words));
         choices.textContent = figures.choices;
-        cases.replaceChildren(casesSection(figures, words));
+        // The cases depend on the experiment alone: a run of the same one keeps them,
+        // and with them the grid's many cells.
+        const casesKey = `${figures.shooters}×${figures.plates}:${figures.palette.background}`;
+        if (cases.dataset.experiment !== casesKey) {
+            cases.replaceChildren(casesSection(figures, words));
+            cases.dataset.experiment = casesKey;
+        }
         history.header(figures.header);
         history.update(figures.rowCount);
         history.mark(figures.run?.number ?? null);
