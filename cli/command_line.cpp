@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "argument_check.h"
 #include "seed_text.h"
 #include "terminal_text.h"
 #include "uniform_source.h"
@@ -39,13 +40,19 @@ UsageError Problem(std::string text) {
     return UsageError{std::move(text)};
 }
 
+// One of the options below, with or without "=value". Such an argument after an option
+// that takes a value is the next option, not the value ("--ensayos --semilla 5" lacks the
+// count), whereas "--ensayos -5" hands "-5" to the count rules.
+bool IsOwnOption(std::string_view argument) {
+    const std::string_view name = NameOf(argument);
+    return TakesValue(name) || IsHelp(name) || name == kVersion;
+}
+
 }  // namespace
 
 bool NamesCommandLineOption(std::span<const std::string> arguments) {
-    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-        const std::string_view name = NameOf(argument);
-        return TakesValue(name) || IsHelp(name) || name == kVersion;
-    });
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const std::string& argument) { return IsOwnOption(argument); });
 }
 
 std::variant<CommandLineRequest, UsageError> ParseCommandLine(
@@ -67,16 +74,13 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
             continue;
         }
         if (!TakesValue(name)) {
-            if (argument.starts_with("-")) {
-                return Problem("opción desconocida " + QuotedForTerminal(argument));
-            }
-            return Problem("sobra " + QuotedForTerminal(argument));
+            return UnknownArgument(argument);
         }
 
         std::string_view value;
         if (inline_) {
             value = argument.substr(name.size() + 1);
-        } else if (i + 1 < arguments.size()) {
+        } else if (i + 1 < arguments.size() && !IsOwnOption(arguments[i + 1])) {
             value = arguments[++i];
         } else {
             return Problem("falta el valor de " + std::string(name));

@@ -4,8 +4,9 @@
 #pragma once
 
 // The program's own options, read GNU style: "--ensayos 1000" or "--ensayos=1000".
-// The value after an option is taken whatever it looks like, so "--ensayos -5" hands
-// "-5" to the count rules. Options may come in any order; a repeated one keeps its
+// The value after an option is taken whatever it looks like unless it is one of these
+// options itself, so "--ensayos -5" hands "-5" to the count rules while "--ensayos
+// --semilla 5" lacks the count. Options may come in any order; a repeated one keeps its
 // last value.
 
 #include <cstdint>
@@ -37,8 +38,8 @@ struct UsageError {
 };
 
 // True when any argument is one of the options below (with or without "=value"): the
-// program then works on the command line and opens no window. Anything else, Qt's own
-// options such as "-style fusion" included, leaves the window to start as usual.
+// program then works on the command line and opens no window. Otherwise the arguments
+// are the window's (see CheckWindowArguments).
 bool NamesCommandLineOption(std::span<const std::string> arguments);
 
 // Reads the arguments after the program's name. --ayuda, -h and --help ask for help and

@@ -69,12 +69,16 @@ bool Write(std::ostream& stream, std::string_view text) {
 
 }  // namespace
 
+std::string UsageErrorText(const UsageError& error) {
+    return "vesquin: " + error.problem + ". Uso: " + std::string(kUsage) +
+           " (más en «vesquin --ayuda»)";
+}
+
 int RunCommandLine(std::span<const std::string> arguments, const CommandLineSetting& setting,
                    std::ostream& out, std::ostream& err) {
     const auto parsed = ParseCommandLine(arguments);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        err << "vesquin: " << usage->problem << ". Uso: " << kUsage
-            << " (más en «vesquin --ayuda»)\n";
+        err << UsageErrorText(*usage) << '\n';
         return kExitUsage;
     }
     const auto& request = std::get<CommandLineRequest>(parsed);

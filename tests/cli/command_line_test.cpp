@@ -114,23 +114,23 @@ TEST(ParseCommandLine, SaysWhatIsWrongWithTheArguments) {
              Case{{"--ensayos", "5", "--semilla"}, "falta el valor de --semilla"},
              Case{{"--ensayos", "5", "--formato"}, "falta el valor de --formato"},
              Case{{"--ensayos", "5", "--formato", "xml"},
-                  "«xml» no es un formato: texto, csv o json"},
-             Case{{"--ensayos=5", "--formato=JSON"}, "«JSON» no es un formato: texto, csv o json"},
+                  "«\u2068xml\u2069» no es un formato: texto, csv o json"},
+             Case{{"--ensayos=5", "--formato=JSON"}, "«\u2068JSON\u2069» no es un formato: texto, csv o json"},
              Case{{"--ensayos=5", "--semilla=-1"},
-                  "«-1» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
+                  "«\u2068-1\u2069» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
              Case{{"--ensayos=5", "--semilla", "9007199254740992"},
-                  "«9007199254740992» no es una semilla: un entero de 0 a 9007199254740991, "
+                  "«\u20689007199254740992\u2069» no es una semilla: un entero de 0 a 9007199254740991, "
                   "sin separadores"},
              Case{{"--ensayos=5", "--semilla=1.000"},
-                  "«1.000» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
-             Case{{"--ensayos=5", "--bogus"}, "opción desconocida «--bogus»"},
-             Case{{"--ensayos=5", "-style", "fusion"}, "opción desconocida «-style»"},
-             Case{{"--ensayos", "5", "6"}, "sobra «6»"},
+                  "«\u20681.000\u2069» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
+             Case{{"--ensayos=5", "--bogus"}, "opción desconocida «\u2068--bogus\u2069»"},
+             Case{{"--ensayos=5", "-style", "fusion"}, "opción desconocida «\u2068-style\u2069»"},
+             Case{{"--ensayos", "5", "6"}, "sobra «\u20686\u2069»"},
              Case{{"--version=2"}, "--version no lleva valor"},
              Case{{"--ayuda=sí"}, "--ayuda no lleva valor"},
              // What the user typed is shown safely: no escape sequence reaches the terminal.
              Case{{"--ensayos=5", "--formato=\x1b[31mrojo"},
-                  "«\xEF\xBF\xBD[31mrojo» no es un formato: texto, csv o json"},
+                  "«\u2068\xEF\xBF\xBD[31mrojo\u2069» no es un formato: texto, csv o json"},
          }) {
         const auto parsed = ParseCommandLine(c.arguments);
         ASSERT_TRUE(std::holds_alternative<UsageError>(parsed))
@@ -167,15 +167,15 @@ TEST(TerminalSafe, ReplacesControlCharactersAndBrokenUtf8Only) {
 }
 
 TEST(QuotedForTerminal, CutsLongTextsAtFortyCharacters) {
-    EXPECT_EQ(QuotedForTerminal("abc"), "«abc»");
-    EXPECT_EQ(QuotedForTerminal(""), "«»");
-    EXPECT_EQ(QuotedForTerminal(std::string(40, 'x')), "«" + std::string(40, 'x') + "»");
-    EXPECT_EQ(QuotedForTerminal(std::string(41, 'x')), "«" + std::string(40, 'x') + "…»");
+    EXPECT_EQ(QuotedForTerminal("abc"), "«\u2068abc\u2069»");
+    EXPECT_EQ(QuotedForTerminal(""), "«\u2068\u2069»");
+    EXPECT_EQ(QuotedForTerminal(std::string(40, 'x')), "«\u2068" + std::string(40, 'x') + "\u2069»");
+    EXPECT_EQ(QuotedForTerminal(std::string(41, 'x')), "«\u2068" + std::string(40, 'x') + "…\u2069»");
     std::string accents;
     for (int i = 0; i < 41; ++i) accents += "ñ";
     std::string forty;
     for (int i = 0; i < 40; ++i) forty += "ñ";
-    EXPECT_EQ(QuotedForTerminal(accents), "«" + forty + "…»");
+    EXPECT_EQ(QuotedForTerminal(accents), "«\u2068" + forty + "…\u2069»");
 }
 
 }  // namespace
