@@ -20,10 +20,22 @@ constexpr std::array<std::string_view, 6> kOwnOptions{"ensayos", "semilla", "for
 // What QGuiApplication, QApplication and the X11 platform take from the command line,
 // with one dash or two; the first list takes a value (next, or after "=" for the
 // style options).
-constexpr std::array<std::string_view, 16> kQtWithValue{
-    "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry", "geometry",
-    "qwindowtitle", "title", "qwindowicon", "icon", "session", "display", "name", "style",
-    "stylesheet", "qmljsdebugger"};
+constexpr std::array<std::string_view, 16> kQtWithValue{"platform",
+                                                        "platformpluginpath",
+                                                        "platformtheme",
+                                                        "plugin",
+                                                        "qwindowgeometry",
+                                                        "geometry",
+                                                        "qwindowtitle",
+                                                        "title",
+                                                        "qwindowicon",
+                                                        "icon",
+                                                        "session",
+                                                        "display",
+                                                        "name",
+                                                        "style",
+                                                        "stylesheet",
+                                                        "qmljsdebugger"};
 constexpr std::array<std::string_view, 6> kQtAlone{"reverse", "widgetcount", "nograb",
                                                    "dograb",  "sync",        "testability"};
 

@@ -70,8 +70,8 @@ std::string HandOverToWindow(const std::string& program, char* argv[]) {
 #else
     execv(program.c_str(), argv);
 #endif
-    return "vesquin: no se ha podido abrir la ventana («" + program + "»: " +
-           std::strerror(errno) + ")";
+    return "vesquin: no se ha podido abrir la ventana («" + program + "»: " + std::strerror(errno) +
+           ")";
 }
 
 }  // namespace vesquin

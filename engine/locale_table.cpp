@@ -10,8 +10,9 @@ namespace {
 
 // Every locale name Qt 6.4 knows (each locale's name, its name with the script, and
 // its language alone), grouped by its symbols; "." and "," are listed too, for names
-// such as "ar_AE" whose language alone ("ar") has other symbols. The window's own test holds every entry, and every locale Qt knows, against
-// QLocale; when Qt's data changes, that test names the names to move.
+// such as "ar_AE" whose language alone ("ar") has other symbols. The window's own test holds every
+// entry, and every locale Qt knows, against QLocale; when Qt's data changes, that test names the
+// names to move.
 struct SymbolGroup {
     std::string_view decimal;
     std::string_view grouping;

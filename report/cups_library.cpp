@@ -19,7 +19,7 @@ std::optional<CupsLibrary> Load() {
     if (handle == nullptr) return std::nullopt;
     CupsLibrary library;
     bool complete = true;
-#define VESQUIN_CUPS_RESOLVE(name)                                                \
+#define VESQUIN_CUPS_RESOLVE(name)                                                 \
     library.name = reinterpret_cast<decltype(library.name)>(dlsym(handle, #name)); \
     complete = complete && library.name != nullptr;
     VESQUIN_CUPS_FUNCTIONS(VESQUIN_CUPS_RESOLVE)

@@ -43,7 +43,8 @@ PdfPage PageForDestination(http_t* http, cups_dest_t* dest, cups_dinfo_t* info) 
                             QPageLayout::Portrait, margins, QPageLayout::Millimeter);
         }
     }
-    if (ipp_attribute_t* resolution = Cups().cupsFindDestDefault(http, dest, info, "printer-resolution")) {
+    if (ipp_attribute_t* resolution =
+            Cups().cupsFindDestDefault(http, dest, info, "printer-resolution")) {
         int vertical = 0;
         ipp_res_t units = IPP_RES_PER_INCH;
         int horizontal = Cups().ippGetResolution(resolution, 0, &vertical, &units);

@@ -116,14 +116,15 @@ struct JobState {
 
 JobState jobState(http_t* http, cups_dest_t* dest, int jobId) {
     ipp_t* request = Cups().ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 Cups().cupsGetOption("printer-uri-supported", dest->num_options, dest->options));
+    Cups().ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+        Cups().cupsGetOption("printer-uri-supported", dest->num_options, dest->options));
     Cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
     Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 Cups().cupsUser());
+                        Cups().cupsUser());
     static const char* const wanted[] = {"job-state", "job-state-reasons", "job-state-message"};
     Cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  static_cast<int>(std::size(wanted)), nullptr, wanted);
+                         static_cast<int>(std::size(wanted)), nullptr, wanted);
     const std::unique_ptr<ipp_t, IppFree> response(Cups().cupsDoRequest(http, request, "/"));
     JobState job;
     if (!response || Cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) return job;
@@ -152,27 +153,29 @@ std::optional<QString> sendJob(http_t* http, cups_dest_t* dest, cups_dinfo_t* in
                                const QByteArray& pdf, const QString& printer, Deadline& deadline,
                                int& jobId) {
     const auto refusal = [&] {
-        return deadline.expired
-                   ? NotRespondingText()
-                   : RefusalText(static_cast<int>(Cups().cupsLastError()), lastErrorText(), printer);
+        return deadline.expired ? NotRespondingText()
+                                : RefusalText(static_cast<int>(Cups().cupsLastError()),
+                                              lastErrorText(), printer);
     };
     if (Cups().cupsCreateDestJob(http, dest, info, &jobId, kJobTitle, 0, nullptr) >
             IPP_STATUS_OK_EVENTS_COMPLETE ||
         jobId <= 0)
         return refusal();
-    if (Cups().cupsStartDestDocument(http, dest, info, jobId, kJobTitle, CUPS_FORMAT_PDF, 0, nullptr, 1) !=
-        HTTP_STATUS_CONTINUE)
+    if (Cups().cupsStartDestDocument(http, dest, info, jobId, kJobTitle, CUPS_FORMAT_PDF, 0,
+                                     nullptr, 1) != HTTP_STATUS_CONTINUE)
         return refusal();
     for (qsizetype done = 0; done < pdf.size(); done += kChunk) {
         const auto size = static_cast<size_t>(std::min<qsizetype>(kChunk, pdf.size() - done));
         if (deadline.cancelled->load() ||
-            Cups().cupsWriteRequestData(http, pdf.constData() + done, size) != HTTP_STATUS_CONTINUE) {
+            Cups().cupsWriteRequestData(http, pdf.constData() + done, size) !=
+                HTTP_STATUS_CONTINUE) {
             // Ends the request so that the scheduler's answer can be read.
             Cups().cupsFinishDestDocument(http, dest, info);
             return refusal();
         }
     }
-    if (Cups().cupsFinishDestDocument(http, dest, info) > IPP_STATUS_OK_EVENTS_COMPLETE) return refusal();
+    if (Cups().cupsFinishDestDocument(http, dest, info) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return refusal();
     return std::nullopt;
 }
 
@@ -213,9 +216,9 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
     const auto started = Clock::now();
     Deadline deadline{started + limits.connect, &cancelled};
 
-    const std::unique_ptr<http_t, HttpClose> http(
-        Cups().httpConnect2(Cups().cupsServer(), Cups().ippPort(), nullptr, AF_UNSPEC, Cups().cupsEncryption(), 1,
-                     static_cast<int>(limits.connect.count()), nullptr));
+    const std::unique_ptr<http_t, HttpClose> http(Cups().httpConnect2(
+        Cups().cupsServer(), Cups().ippPort(), nullptr, AF_UNSPEC, Cups().cupsEncryption(), 1,
+        static_cast<int>(limits.connect.count()), nullptr));
     if (!http) {
         // Refused at once: no print system is running here, so no printer either.
         return Clock::now() - started >= limits.connect
@@ -230,18 +233,21 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
     if (cancelled.load()) return failed(kCancelled);
     if (!dest) {
         if (Cups().cupsLastError() >= IPP_STATUS_ERROR_INTERNAL)
-            return failed(RefusalText(static_cast<int>(Cups().cupsLastError()), lastErrorText(), {}));
+            return failed(
+                RefusalText(static_cast<int>(Cups().cupsLastError()), lastErrorText(), {}));
         return withoutDefault(http.get(), deadline);
     }
     const QString printer = fromCups(dest->name);
     const char* state = Cups().cupsGetOption("printer-state", dest->num_options, dest->options);
     if (state && std::atoi(state) == IPP_PSTATE_STOPPED) return failed(StoppedPrinterText(printer));
 
-    const std::unique_ptr<cups_dinfo_t, InfoFree> info(Cups().cupsCopyDestInfo(http.get(), dest.get()));
+    const std::unique_ptr<cups_dinfo_t, InfoFree> info(
+        Cups().cupsCopyDestInfo(http.get(), dest.get()));
     if (deadline.expired) return failed(NotRespondingText());
     if (cancelled.load()) return failed(kCancelled);
     if (!info)
-        return failed(RefusalText(static_cast<int>(Cups().cupsLastError()), lastErrorText(), printer));
+        return failed(
+            RefusalText(static_cast<int>(Cups().cupsLastError()), lastErrorText(), printer));
 
     const QByteArray pdf =
         RenderReportPdf(request.writer, PageForDestination(http.get(), dest.get(), info.get()));

@@ -24,13 +24,22 @@ TEST(CloseOption, NamesTheOptionMeant) {
         std::string meant;
     };
     for (const Case& c : {
-             Case{"--ensayo", "--ensayos"}, Case{"--Ensayos", "--ensayos"},
-             Case{"-e", "--ensayos"}, Case{"--ensayos10", "--ensayos"},
-             Case{"-ensayos", "--ensayos"}, Case{"--ensallos", "--ensayos"},
-             Case{"--semila", "--semilla"}, Case{"-s", "--semilla"},
-             Case{"--formto=json", "--formato"}, Case{"--FORMATO", "--formato"},
-             Case{"--verison", "--version"}, Case{"--ayda", "--ayuda"},
-             Case{"--bogus", ""}, Case{"-x", ""}, Case{"--", ""}, Case{"ensayo", ""},
+             Case{"--ensayo", "--ensayos"},
+             Case{"--Ensayos", "--ensayos"},
+             Case{"-e", "--ensayos"},
+             Case{"--ensayos10", "--ensayos"},
+             Case{"-ensayos", "--ensayos"},
+             Case{"--ensallos", "--ensayos"},
+             Case{"--semila", "--semilla"},
+             Case{"-s", "--semilla"},
+             Case{"--formto=json", "--formato"},
+             Case{"--FORMATO", "--formato"},
+             Case{"--verison", "--version"},
+             Case{"--ayda", "--ayuda"},
+             Case{"--bogus", ""},
+             Case{"-x", ""},
+             Case{"--", ""},
+             Case{"ensayo", ""},
              Case{"--zzzzzzzz", ""},
          }) {
         EXPECT_EQ(CloseOption(c.argument), c.meant) << c.argument;
@@ -133,12 +142,20 @@ TEST(LocaleTable, ReadsTheNameAsTheEnvironmentGivesIt) {
         LocaleSymbols symbols;
     };
     for (const Case& c : {
-             Case{"es_ES.UTF-8", {",", "."}}, Case{"es_ES", {",", "."}}, Case{"es", {",", "."}},
-             Case{"es_ZZ", {",", "."}}, Case{"gl_ES.UTF-8", {",", "."}},
-             Case{"fr_FR.UTF-8", {",", "\u202F"}}, Case{"de-AT@euro", {",", "\u00A0"}},
-             Case{"de_CH", {".", "\u2019"}}, Case{"en_US.UTF-8", {".", ","}},
-             Case{"C", {".", ","}}, Case{"C.UTF-8", {".", ","}}, Case{"POSIX", {".", ","}},
-             Case{"", {".", ","}}, Case{"zz_ZZ", {".", ","}},
+             Case{"es_ES.UTF-8", {",", "."}},
+             Case{"es_ES", {",", "."}},
+             Case{"es", {",", "."}},
+             Case{"es_ZZ", {",", "."}},
+             Case{"gl_ES.UTF-8", {",", "."}},
+             Case{"fr_FR.UTF-8", {",", "\u202F"}},
+             Case{"de-AT@euro", {",", "\u00A0"}},
+             Case{"de_CH", {".", "\u2019"}},
+             Case{"en_US.UTF-8", {".", ","}},
+             Case{"C", {".", ","}},
+             Case{"C.UTF-8", {".", ","}},
+             Case{"POSIX", {".", ","}},
+             Case{"", {".", ","}},
+             Case{"zz_ZZ", {".", ","}},
          }) {
         const LocaleSymbols symbols = SymbolsForLocaleName(c.name);
         EXPECT_EQ(symbols.decimal, c.symbols.decimal) << c.name;

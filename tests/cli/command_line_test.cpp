@@ -115,14 +115,18 @@ TEST(ParseCommandLine, SaysWhatIsWrongWithTheArguments) {
              Case{{"--ensayos", "5", "--formato"}, "falta el valor de --formato"},
              Case{{"--ensayos", "5", "--formato", "xml"},
                   "«\u2068xml\u2069» no es un formato: texto, csv o json"},
-             Case{{"--ensayos=5", "--formato=JSON"}, "«\u2068JSON\u2069» no es un formato: texto, csv o json"},
+             Case{{"--ensayos=5", "--formato=JSON"},
+                  "«\u2068JSON\u2069» no es un formato: texto, csv o json"},
              Case{{"--ensayos=5", "--semilla=-1"},
-                  "«\u2068-1\u2069» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
+                  "«\u2068-1\u2069» no es una semilla: un entero de 0 a 9007199254740991, sin "
+                  "separadores"},
              Case{{"--ensayos=5", "--semilla", "9007199254740992"},
-                  "«\u20689007199254740992\u2069» no es una semilla: un entero de 0 a 9007199254740991, "
+                  "«\u20689007199254740992\u2069» no es una semilla: un entero de 0 a "
+                  "9007199254740991, "
                   "sin separadores"},
              Case{{"--ensayos=5", "--semilla=1.000"},
-                  "«\u20681.000\u2069» no es una semilla: un entero de 0 a 9007199254740991, sin separadores"},
+                  "«\u20681.000\u2069» no es una semilla: un entero de 0 a 9007199254740991, sin "
+                  "separadores"},
              Case{{"--ensayos=5", "--bogus"}, "opción desconocida «\u2068--bogus\u2069»"},
              Case{{"--ensayos=5", "-style", "fusion"}, "opción desconocida «\u2068-style\u2069»"},
              Case{{"--ensayos", "5", "6"}, "sobra «\u20686\u2069»"},
@@ -169,8 +173,10 @@ TEST(TerminalSafe, ReplacesControlCharactersAndBrokenUtf8Only) {
 TEST(QuotedForTerminal, CutsLongTextsAtFortyCharacters) {
     EXPECT_EQ(QuotedForTerminal("abc"), "«\u2068abc\u2069»");
     EXPECT_EQ(QuotedForTerminal(""), "«\u2068\u2069»");
-    EXPECT_EQ(QuotedForTerminal(std::string(40, 'x')), "«\u2068" + std::string(40, 'x') + "\u2069»");
-    EXPECT_EQ(QuotedForTerminal(std::string(41, 'x')), "«\u2068" + std::string(40, 'x') + "…\u2069»");
+    EXPECT_EQ(QuotedForTerminal(std::string(40, 'x')),
+              "«\u2068" + std::string(40, 'x') + "\u2069»");
+    EXPECT_EQ(QuotedForTerminal(std::string(41, 'x')),
+              "«\u2068" + std::string(40, 'x') + "…\u2069»");
     std::string accents;
     for (int i = 0; i < 41; ++i) accents += "ñ";
     std::string forty;

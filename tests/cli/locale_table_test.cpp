@@ -21,8 +21,8 @@ namespace {
 // Each locale's name, its name with the script and its language alone, as LANG holds them.
 std::set<QString> NamesQtKnows() {
     std::set<QString> names;
-    for (const QLocale& locale :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
         names.insert(locale.name());
         names.insert(locale.bcp47Name().replace(QLatin1Char('-'), QLatin1Char('_')));
         names.insert(QLocale::languageToCode(locale.language()));
@@ -65,8 +65,9 @@ TEST(LocaleTableAgainstQt, ReadsCountsAsTheWindowDoes) {
              Case{"en_US.UTF-8", "1.000.000", 0},
              Case{"gl_ES.UTF-8", "1.000.000", 1000000},
          }) {
-        const CountReading window = ReadTrialCount(
-            c.count, SymbolsFromLocale(QLocale(QString::fromLatin1(c.locale))), kAdvertisedMaximumTrials);
+        const CountReading window =
+            ReadTrialCount(c.count, SymbolsFromLocale(QLocale(QString::fromLatin1(c.locale))),
+                           kAdvertisedMaximumTrials);
         const CountReading ours =
             ReadTrialCount(c.count, SymbolsForLocaleName(c.locale), kAdvertisedMaximumTrials);
         const std::int32_t expected = c.trials;
