@@ -39,10 +39,15 @@ CountReading ReadTrialCount(std::string_view countText, const LocaleSymbols& sym
     return CountReading{*trials, std::nullopt};
 }
 
-std::array<double, 3> OutcomePercentages(const RunTally& tally, std::int32_t trials) {
-    const double trialCount = trials;
-    return {tally.oneCount / trialCount * 100, tally.twoCount / trialCount * 100,
-            tally.threeCount / trialCount * 100};
+std::array<Quotient, 3> OutcomePercentages(const RunTally& tally, std::int32_t trials) {
+    const auto percent = [trials](std::int32_t count) {
+        return Quotient{std::int64_t{count} * 100, trials};
+    };
+    return {percent(tally.oneCount), percent(tally.twoCount), percent(tally.threeCount)};
+}
+
+Quotient MeanIntact(const RunTally& tally, std::int32_t trials) {
+    return Quotient{tally.intactTotal, trials};
 }
 
 ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
@@ -51,14 +56,14 @@ ResultTexts ComposeResults(const RunTally& tally, std::int32_t trials,
     const auto count = [&](std::int32_t value) {
         return PatternFormat(static_cast<double>(value), Pattern::Grouped, symbols);
     };
-    const auto percent = [&](double value) {
+    const auto percent = [&](const auto& value) {
         return PatternFormat(value, Pattern::TwoDecimals, symbols);
     };
     const std::int32_t modalBroken = ModalBroken(tally);
     // The mean is written as plain digits, never grouped (it is 3, 4 or 5).
     const double meanIntact = HalfEvenRound(tally.intactTotal / trialCount);
     const LocaleSymbols ungrouped{symbols.decimal, ""};
-    const std::array<double, 3> simulated = OutcomePercentages(tally, trials);
+    const std::array<Quotient, 3> simulated = OutcomePercentages(tally, trials);
 
     return ResultTexts{{
         {"txtMed", PatternFormat(meanIntact, Pattern::Grouped, ungrouped)},

@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "exact_quotient.h"
 #include "number_text.h"
 #include "trial_tally.h"
 #include "uniform_source.h"
@@ -81,9 +82,13 @@ std::variant<RunRecord, RunError> PerformRun(std::string_view countText, Uniform
                                              const LocaleSymbols& symbols, std::int32_t maximum,
                                              std::optional<std::uint64_t> seed = std::nullopt);
 
-// The percentages of trials that broke one, two and three plates, count / trials * 100,
-// as the window shows them (before rounding). `trials` is at least 1.
-std::array<double, 3> OutcomePercentages(const RunTally& tally, std::int32_t trials);
+// The percentages of trials that broke one, two and three plates, count × 100 / trials,
+// kept exact: every face writes them from here, so a half rounds alike everywhere
+// (555.850 of 1.000.000 is 55,585 % and reads 55,59). `trials` is at least 1.
+std::array<Quotient, 3> OutcomePercentages(const RunTally& tally, std::int32_t trials);
+
+// The mean number of intact plates a trial, intactTotal / trials, kept exact.
+Quotient MeanIntact(const RunTally& tally, std::int32_t trials);
 
 // The eleven texts for a tally of `trials` trials (trials >= 1): counts and
 // percentages of one, two and three broken plates, the modal number broken

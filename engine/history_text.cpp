@@ -41,30 +41,30 @@ const HistoryRow& HistoryHeader() {
 }
 
 double LargestGapToTheory(const RunTally& tally, std::int32_t trials) {
-    const std::array<double, 3> simulated = OutcomePercentages(tally, trials);
+    const std::array<Quotient, 3> simulated = OutcomePercentages(tally, trials);
     double largest = 0;
     for (std::size_t i = 0; i < simulated.size(); ++i)
-        largest = std::max(largest, std::abs(simulated[i] - Theory().outcomes[i].percent));
+        largest = std::max(largest, std::abs(simulated[i].value() - Theory().outcomes[i].percent));
     return largest;
 }
 
 std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
                         const LocaleSymbols& symbols) {
     const RunRecord& run = entry.record;
-    const double trials = run.trials;
     const auto count = [&](std::int32_t value) {
         return PatternFormat(static_cast<double>(value), Pattern::Grouped, symbols);
     };
     // The main window's percentages, two decimals.
-    const std::array<double, 3> simulated = OutcomePercentages(run.tally, run.trials);
+    const std::array<Quotient, 3> simulated = OutcomePercentages(run.tally, run.trials);
     const auto percent = [&](std::size_t outcome) {
         return PatternFormat(simulated[outcome], Pattern::TwoDecimals, symbols);
     };
+    const bool total = entry.runsSummed > 0;
     switch (column) {
         case HistoryColumn::Number:
-            return std::to_string(entry.number);
+            return total ? std::string(kTotalRowMark) : std::to_string(entry.number);
         case HistoryColumn::Time:
-            return entry.time;
+            return total ? std::string() : entry.time;
         case HistoryColumn::Trials:
             return count(run.trials);
         case HistoryColumn::OneCount:
@@ -80,12 +80,13 @@ std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
         case HistoryColumn::ThreePercent:
             return percent(2);
         case HistoryColumn::MeanIntact:
-            return PatternFormat(run.tally.intactTotal / trials, Pattern::TwoDecimals, symbols);
+            return PatternFormat(MeanIntact(run.tally, run.trials), Pattern::TwoDecimals, symbols);
         case HistoryColumn::LargestGap:
             return PatternFormat(LargestGapToTheory(run.tally, run.trials), Pattern::TwoDecimals,
                                  symbols);
         case HistoryColumn::Seed:
-            return std::to_string(run.seed);
+            // A total has no one seed; each of its runs keeps its own.
+            return total ? std::string() : std::to_string(run.seed);
     }
     return {};
 }
@@ -97,7 +98,20 @@ HistoryRow ComposeHistoryRow(const HistoryEntry& entry, const LocaleSymbols& sym
     return row;
 }
 
-std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols) {
+std::vector<HistoryRow> HistoryRows(std::span<const HistoryEntry> entries,
+                                    const LocaleSymbols& symbols, TotalRow total) {
+    std::vector<HistoryRow> rows;
+    rows.reserve(entries.size() + 1);
+    for (const HistoryEntry& entry : entries) rows.push_back(ComposeHistoryRow(entry, symbols));
+    if (total == TotalRow::Included) {
+        if (const std::optional<HistoryEntry> sum = HistoryTotal(entries))
+            rows.push_back(ComposeHistoryRow(*sum, symbols));
+    }
+    return rows;
+}
+
+std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols,
+                           TotalRow total) {
     const auto line = [](const HistoryRow& row) {
         std::string text;
         for (std::size_t i = 0; i < row.size(); ++i) {
@@ -107,8 +121,7 @@ std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSy
         return text + '\n';
     };
     std::string text = line(HistoryHeader());
-    for (const HistoryEntry& entry : entries)
-        text += line(ComposeHistoryRow(entry, Ungrouped(symbols)));
+    for (const HistoryRow& row : HistoryRows(entries, Ungrouped(symbols), total)) text += line(row);
     return text;
 }
 
@@ -116,7 +129,8 @@ std::string_view CsvSeparator(const LocaleSymbols& symbols) {
     return symbols.decimal == "," ? ";" : ",";
 }
 
-std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols) {
+std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols,
+                       TotalRow total) {
     const std::string_view separator = CsvSeparator(symbols);
     const auto line = [separator](const HistoryRow& row) {
         std::string text;
@@ -128,9 +142,18 @@ std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbol
     };
     std::string text(kUtf8ByteOrderMark);
     text += line(HistoryHeader());
-    for (const HistoryEntry& entry : entries)
-        text += line(ComposeHistoryRow(entry, Ungrouped(symbols)));
+    for (const HistoryRow& row : HistoryRows(entries, Ungrouped(symbols), total)) text += line(row);
     return text;
+}
+
+std::string EmptyHistoryQuestion(std::size_t runs, const LocaleSymbols& symbols) {
+    if (runs == 1) {
+        return "¿Vaciar el historial? Se borrará la ejecución anotada; si no se ha copiado o "
+               "guardado, se perderá.";
+    }
+    return "¿Vaciar el historial? Se borrarán las " +
+           PatternFormat(static_cast<double>(runs), Pattern::Grouped, symbols) +
+           " ejecuciones anotadas; las que no se hayan copiado o guardado se perderán.";
 }
 
 }  // namespace vesquin

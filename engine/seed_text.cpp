@@ -26,4 +26,13 @@ std::string SeedText(std::uint64_t seed) {
     return std::to_string(seed);
 }
 
+std::string SeedRefusal(std::string_view quotedSeed) {
+    return std::string(quotedSeed) + " no es una semilla: un entero de 0 a " +
+           SeedText(kMaximumSeed) + ", sin separadores";
+}
+
+std::string_view ClockSeedNotice() {
+    return "Cada simulación toma su semilla del reloj; el historial la anota.";
+}
+
 }  // namespace vesquin

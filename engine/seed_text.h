@@ -21,4 +21,12 @@ std::optional<std::uint64_t> ReadSeed(std::string_view text);
 // 12345 gives "12345".
 std::string SeedText(std::uint64_t seed);
 
+// Why a seed text was refused, after the text as the face quotes it (the command line
+// for a terminal, the page isolated): "«-1» no es una semilla: un entero de 0 a
+// 9007199254740991, sin separadores".
+std::string SeedRefusal(std::string_view quotedSeed);
+
+// What a face that cannot take the seed it was given does instead, and says so.
+std::string_view ClockSeedNotice();
+
 }  // namespace vesquin

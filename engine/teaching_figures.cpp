@@ -5,7 +5,8 @@
 namespace vesquin {
 namespace {
 
-std::string TwoDecimals(double value, const LocaleSymbols& symbols) {
+template <typename Value>
+std::string TwoDecimals(const Value& value, const LocaleSymbols& symbols) {
     return PatternFormat(value, Pattern::TwoDecimals, symbols);
 }
 
@@ -16,16 +17,22 @@ std::vector<FrequencyPoint> RunningFrequencies(const RunRecord& run) {
     points.reserve(run.checkpoints.size());
     for (const TallyAt& at : run.checkpoints) {
         if (at.trials < 1) continue;
-        points.push_back(FrequencyPoint{at.trials, OutcomePercentages(at.tally, at.trials)});
+        const std::array<Quotient, 3> percent = OutcomePercentages(at.tally, at.trials);
+        points.push_back(FrequencyPoint{
+            at.trials, {percent[0].value(), percent[1].value(), percent[2].value()}});
     }
     return points;
 }
 
-std::array<double, 3> RunPercentages(const RunRecord& run) {
+std::array<Quotient, 3> RunPercentages(const RunRecord& run) {
     return OutcomePercentages(run.tally, run.trials);
 }
 
 std::string PercentText(double percent, const LocaleSymbols& symbols) {
+    return TwoDecimals(percent, symbols) + "\u00A0%";
+}
+
+std::string PercentText(const Quotient& percent, const LocaleSymbols& symbols) {
     return TwoDecimals(percent, symbols) + "\u00A0%";
 }
 
@@ -60,17 +67,25 @@ TheoryPanelTexts ComposeTheoryPanel(const ExactTheory& theory, const HistoryEntr
     if (!entry) return texts;
 
     const RunRecord& run = entry->record;
+    const std::string heading =
+        entry->runsSummed == 0 ? "Simulación nº " + std::to_string(entry->number)
+        : entry->runsSummed == 1
+            ? std::string("Total de 1 ejecución")
+            : "Total de " +
+                  PatternFormat(static_cast<double>(entry->runsSummed), Pattern::Grouped, symbols) +
+                  " ejecuciones";
     texts.simulatedTitle =
-        "Simulación nº " + std::to_string(entry->number) + "\n(" +
+        heading + "\n(" +
         PatternFormat(static_cast<double>(run.trials), Pattern::Grouped, symbols) +
         (run.trials == 1 ? " ensayo)" : " ensayos)");
-    const std::array<double, 3> percent = RunPercentages(run);
+    const std::array<Quotient, 3> percent = RunPercentages(run);
     for (std::size_t i = 0; i < percent.size(); ++i)
         texts.outcomes[i].simulated = PercentText(percent[i], symbols);
     texts.modal.simulated = std::to_string(ModalBroken(run.tally));
-    const double meanIntact = run.tally.intactTotal / static_cast<double>(run.trials);
+    const Quotient meanIntact = MeanIntact(run.tally, run.trials);
     texts.meanIntact.simulated = TwoDecimals(meanIntact, symbols);
-    texts.meanBroken.simulated = TwoDecimals(6 - meanIntact, symbols);
+    texts.meanBroken.simulated = TwoDecimals(
+        Quotient{6 * meanIntact.divisor - meanIntact.numerator, meanIntact.divisor}, symbols);
     return texts;
 }
 

@@ -27,11 +27,13 @@ struct FrequencyPoint {
 // One point per checkpoint of the run, in the checkpoints' order.
 std::vector<FrequencyPoint> RunningFrequencies(const RunRecord& run);
 
-// A run's own percentages of one, two and three broken plates (count / trials * 100).
-std::array<double, 3> RunPercentages(const RunRecord& run);
+// A run's own percentages of one, two and three broken plates (count × 100 / trials, exact).
+std::array<Quotient, 3> RunPercentages(const RunRecord& run);
 
 // "2,78 %" with Spanish symbols (two decimals, a no-break space before the sign).
+// A run's percentage is written from its exact quotient, the theory's from its double.
 std::string PercentText(double percent, const LocaleSymbols& symbols);
+std::string PercentText(const Quotient& percent, const LocaleSymbols& symbols);
 
 // "5/12".
 std::string FractionText(const Fraction& fraction);
@@ -46,8 +48,10 @@ struct TheoryLine {
 };
 
 struct TheoryPanelTexts {
-    std::string choices;         // how the 216 equally likely choices arise
-    std::string simulatedTitle;  // "Simulación" or "Simulación nº 4\n(1.000 ensayos)", two lines
+    std::string choices;  // how the 216 equally likely choices arise
+    // "Simulación", "Simulación nº 4\n(1.000 ensayos)" or, for the total row,
+    // "Total de 25 ejecuciones\n(1.000 ensayos)".
+    std::string simulatedTitle;
     std::array<TheoryLine, 3> outcomes;  // one, two and three broken plates
     TheoryLine modal;                    // the most probable number of broken plates
     TheoryLine meanIntact;               // plates left intact, on average

@@ -2,25 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart_colours.h"
 
+#include "chart_palette.h"
+
 namespace vesquin {
+namespace {
+
+QColor ToQColor(Rgb colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+}  // namespace
 
 bool IsDarkPalette(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() <
            palette.color(QPalette::WindowText).lightness();
 }
 
+// The engine holds the colours, so that the web page draws with the very same.
 std::array<QColor, 3> OutcomeColours(bool dark) {
-    // Vermilion, blue and bluish green; lighter shades of the same on dark windows.
-    if (dark) return {QColor(0xFF, 0x8A, 0x4C), QColor(0x6C, 0xB8, 0xF0), QColor(0x3F, 0xD0, 0xA0)};
-    return {QColor(0xD5, 0x5E, 0x00), QColor(0x00, 0x72, 0xB2), QColor(0x00, 0x9E, 0x73)};
+    const ChartPalette& palette = ChartColours(dark);
+    return {ToQColor(palette.outcomes[0]), ToQColor(palette.outcomes[1]),
+            ToQColor(palette.outcomes[2])};
 }
 
 QColor SimulatedBarColour(bool dark) {
-    return dark ? QColor(0xF0, 0xB0, 0x40) : QColor(0xC0, 0x00, 0x00);
+    return ToQColor(ChartColours(dark).simulatedBar);
 }
 
 QColor TheoryBarColour(bool dark) {
-    return dark ? QColor(0x80, 0x90, 0xFF) : QColor(0x00, 0x00, 0xFF);
+    return ToQColor(ChartColours(dark).theoryBar);
 }
 
 }  // namespace vesquin

@@ -93,16 +93,17 @@ void OutcomeBars::showRun(const RunRecord* run) {
     QList<qreal> simulated{0, 0, 0};
     QList<qreal> theory;
     for (const OutcomeTheory& outcome : Theory().outcomes) theory.append(outcome.percent);
+    std::array<Quotient, 3> percent{};
     if (run) {
-        const std::array<double, 3> percent = RunPercentages(*run);
-        simulated = {percent[0], percent[1], percent[2]};
+        percent = RunPercentages(*run);
+        simulated = {percent[0].value(), percent[1].value(), percent[2].value()};
     }
     m_simulated->remove(0, m_simulated->count());
     m_simulated->append(simulated);
     m_theory->remove(0, m_theory->count());
     m_theory->append(theory);
     for (int i = 0; i < 3; ++i) {
-        m_labels[i]->setText(run ? QString::fromStdString(PercentText(simulated[i], m_symbols))
+        m_labels[i]->setText(run ? QString::fromStdString(PercentText(percent[i], m_symbols))
                                  : QString());
         m_labels[3 + i]->setText(QString::fromStdString(PercentText(theory[i], m_symbols)));
     }

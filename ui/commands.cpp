@@ -17,9 +17,10 @@ QLineEdit* CountBox(const TextBoxes& boxes) {
 }  // namespace
 
 std::variant<RunRecord, RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
-                                           const LocaleSymbols& symbols) {
+                                           const LocaleSymbols& symbols,
+                                           std::optional<std::uint64_t> seed) {
     auto outcome =
-        PerformRun(CountBox(boxes)->text().toStdString(), source, symbols, kMaximumTrials);
+        PerformRun(CountBox(boxes)->text().toStdString(), source, symbols, kMaximumTrials, seed);
     if (const auto* record = std::get_if<RunRecord>(&outcome)) {
         for (const BoxText& result : ComposeResults(record->tally, record->trials, symbols))
             BoxNamed(boxes, result.box)->setText(QString::fromStdString(result.text));

@@ -7,6 +7,7 @@
 // the boxes are the program's only store between commands.
 
 #include <cstdint>
+#include <optional>
 #include <variant>
 
 #include "experiment_run.h"
@@ -24,9 +25,10 @@ inline constexpr std::int32_t kMaximumTrials = kAdvertisedMaximumTrials;
 
 // Simulate: one run from the text of txtNs, as the user left it, into the eleven
 // result boxes; the run performed comes back. On failure no box changes and the
-// reason comes back.
+// reason comes back. The window draws its seed from the clock; a test may fix it.
 std::variant<RunRecord, RunError> Simulate(const TextBoxes& boxes, UniformSource& source,
-                                           const LocaleSymbols& symbols);
+                                           const LocaleSymbols& symbols,
+                                           std::optional<std::uint64_t> seed = std::nullopt);
 
 // Clear: empties txtNs and then the eleven result boxes, in the order a run writes
 // them, and puts the focus in txtNs.

@@ -22,6 +22,7 @@
 #include "report_printer.h"
 #include "report_writer.h"
 #include "run_messages.h"
+#include "seed_text.h"
 #include "uniform_source.h"
 #include "window_layout_table.h"
 
@@ -183,15 +184,17 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_window(const char* decimal, const char*
 }
 
 // One run from the count as typed. `seed` from 0 to 2^53 - 1 fixes the draws; a
-// negative seed takes one from the clock. On success: the seed, the trials, the
-// tallies, the eleven result texts in the order a run writes them and the running
-// tallies at the checkpoints; on failure: the failure's kind and the message the
-// window shows for it. A run that succeeds joins the run history at `time`, as
-// the page writes the time of day.
-EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* count, const char* decimal,
-                                                  const char* grouping, double seed,
-                                                  const char* time) {
+// negative seed takes one from the clock. The count comes with its length in bytes.
+// On success: the seed, the trials, the tallies, the eleven result texts in the order
+// a run writes them and the running tallies at the checkpoints; on failure: the
+// failure's kind and the message the window shows for it. A run that succeeds joins
+// the run history at `time`, as the page writes the time of day.
+EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* countBytes, int countLength,
+                                                  const char* decimal, const char* grouping,
+                                                  double seed, const char* time) {
     const LocaleSymbols symbols = symbolsOf(decimal, grouping);
+    // The count as typed, every byte of it: a NUL inside is part of what the user gave.
+    const std::string_view count(countBytes, countLength < 0 ? 0 : std::size_t(countLength));
     std::optional<std::uint64_t> fixedSeed;
     if (seed >= 0 && seed <= static_cast<double>(kMaximumSeed) && seed == std::floor(seed)) {
         fixedSeed = static_cast<std::uint64_t>(seed);
@@ -224,6 +227,19 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* count, const char*
                   ",\"three\":" + JsonNumber(tally.threeCount) +
                   ",\"intact\":" + JsonNumber(tally.intactTotal) + "},\"boxes\":[" + boxes +
                   "],\"checkpoints\":[" + checkpoints + "]}");
+}
+
+// A seed from the page's address, read by the command line's rule: {"ok":true,"seed":42},
+// or the command line's refusal, with what the page does instead, to show the user.
+EMSCRIPTEN_KEEPALIVE const char* vesquin_seed(const char* textBytes, int length) {
+    const std::string_view text(textBytes, length < 0 ? 0 : std::size_t(length));
+    if (const auto seed = ReadSeed(text)) {
+        return answer("{\"ok\":true,\"seed\":" + JsonNumber(static_cast<std::int64_t>(*seed)) +
+                      "}");
+    }
+    const std::string message =
+        SeedRefusal("«" + IsolatedTypedText(text) + "»") + ". " + std::string(ClockSeedNotice());
+    return answer("{\"ok\":false,\"message\":" + JsonString(message) + "}");
 }
 
 // The report reads the window's boxes; the page hands over each box's text first.

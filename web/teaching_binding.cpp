@@ -8,11 +8,14 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <span>
 #include <string>
 
 #include "binding_state.h"
+#include "chart_palette.h"
 #include "history_text.h"
 #include "json_text.h"
 #include "teaching_figures.h"
@@ -51,6 +54,17 @@ const HistoryEntry* EntryNumbered(std::int32_t number) {
     return &entries.back();
 }
 
+// The desktop's light chart colours, which the page draws with.
+std::string JsonPalette() {
+    const ChartPalette& palette = ChartColours(false);
+    std::string outcomes;
+    for (const Rgb& colour : palette.outcomes)
+        outcomes += (outcomes.empty() ? "" : ",") + JsonString(HexColour(colour));
+    return "{\"background\":" + JsonString(HexColour(palette.background)) + ",\"outcomes\":[" +
+           outcomes + "],\"simulatedBar\":" + JsonString(HexColour(palette.simulatedBar)) +
+           ",\"theoryBar\":" + JsonString(HexColour(palette.theoryBar)) + "}";
+}
+
 }  // namespace
 }  // namespace vesquin::web
 
@@ -60,7 +74,8 @@ using namespace vesquin::web;
 extern "C" {
 
 // The panel for the history entry numbered `entry` (the latest run when there is no
-// such entry): theory lines, frequencies, bars, ticks of the trials axis, history rows.
+// such entry): theory lines, frequencies, bars, ticks of the trials axis, the charts'
+// colours, the history's header and how many rows it holds.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const char* grouping,
                                                   int entry) {
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
@@ -88,8 +103,9 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         const auto percent = RunPercentages(shown->record);
         run = "{\"number\":" + JsonNumber(shown->number) +
               ",\"trials\":" + JsonNumber(shown->record.trials) + ",\"percent\":[" +
-              JsonDouble(percent[0]) + "," + JsonDouble(percent[1]) + "," + JsonDouble(percent[2]) +
-              "],\"texts\":[" + JsonString(PercentText(percent[0], symbols)) + "," +
+              JsonDouble(percent[0].value()) + "," + JsonDouble(percent[1].value()) + "," +
+              JsonDouble(percent[2].value()) + "],\"texts\":[" +
+              JsonString(PercentText(percent[0], symbols)) + "," +
               JsonString(PercentText(percent[1], symbols)) + "," +
               JsonString(PercentText(percent[2], symbols)) + "]}";
         for (const FrequencyPoint& point : RunningFrequencies(shown->record)) {
@@ -105,18 +121,31 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         }
     }
 
-    std::string rows;
-    for (const HistoryEntry& each : History().entries()) {
-        rows += (rows.empty() ? "" : ",") + std::string("{\"number\":") + JsonNumber(each.number) +
-                ",\"cells\":" + JsonTexts(ComposeHistoryRow(each, symbols)) + "}";
-    }
+    const std::size_t rowCount = History().entries().size();
 
     return Answer("{\"choices\":" + JsonString(panel.choices) +
                   ",\"simulatedTitle\":" + JsonString(panel.simulatedTitle) + ",\"lines\":[" +
                   lines + "],\"theoryPercent\":[" + theoryBars + "],\"theoryTexts\":[" +
                   theoryTexts + "],\"run\":" + run + ",\"frequencies\":[" + frequencies +
                   "],\"trialTicks\":[" + ticks + "],\"header\":" + JsonTexts(HistoryHeader()) +
-                  ",\"rows\":[" + rows + "]}");
+                  ",\"palette\":" + JsonPalette() +
+                  ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(rowCount)) + "}");
+}
+
+// `count` rows of the history table from the `first`-th on (the oldest run is the
+// 0th): the page asks only for the rows it shows.
+EMSCRIPTEN_KEEPALIVE const char* vesquin_history_rows(const char* decimal, const char* grouping,
+                                                      int first, int count) {
+    const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
+    const std::span<const HistoryEntry> entries(History().entries());
+    const std::size_t from = std::min<std::size_t>(first < 0 ? 0 : first, entries.size());
+    const std::size_t taken = std::min<std::size_t>(count < 0 ? 0 : count, entries.size() - from);
+    std::string rows;
+    for (const HistoryEntry& each : entries.subspan(from, taken)) {
+        rows += (rows.empty() ? "" : ",") + std::string("{\"number\":") + JsonNumber(each.number) +
+                ",\"cells\":" + JsonTexts(ComposeHistoryRow(each, symbols)) + "}";
+    }
+    return Answer("[" + rows + "]");
 }
 
 // The history as the clipboard takes it (tab-separated) or, with `csv`, as a CSV file.
@@ -125,6 +154,17 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_history_text(const char* decimal, const
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
     const auto& entries = History().entries();
     return Answer(csv ? HistoryCsv(entries, symbols) : HistoryTabText(entries, symbols));
+}
+
+// What to ask before the history is emptied: {"question":…,"empty":…,"keep":…}; the
+// question is empty when there is nothing to empty.
+EMSCRIPTEN_KEEPALIVE const char* vesquin_empty_question(const char* decimal, const char* grouping) {
+    const std::size_t runs = History().entries().size();
+    const std::string question =
+        runs == 0 ? std::string() : EmptyHistoryQuestion(runs, SymbolsOf(decimal, grouping));
+    return Answer("{\"question\":" + JsonString(question) +
+                  ",\"empty\":" + JsonString(kEmptyHistoryAnswer) +
+                  ",\"keep\":" + JsonString(kKeepHistoryAnswer) + "}");
 }
 
 EMSCRIPTEN_KEEPALIVE void vesquin_history_clear() {

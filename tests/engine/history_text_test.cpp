@@ -10,6 +10,7 @@
 
 #include "history_text.h"
 #include "run_history.h"
+#include "seed_text.h"
 
 namespace vesquin {
 namespace {
@@ -268,6 +269,42 @@ TEST(HistoryRows, SameCountAndSeedGiveTheSameRowTwice) {
         EXPECT_EQ(history.entries()[0].record.checkpoints, history.entries()[1].record.checkpoints);
         EXPECT_NE(history.entries()[2].record.seed, history.entries()[0].record.seed);
     }
+}
+
+}  // namespace
+}  // namespace vesquin
+
+namespace vesquin {
+namespace {
+
+TEST(EmptyHistoryQuestion, NamesHowManyRunsGoWithTheUsersSymbols) {
+    struct Case {
+        std::size_t runs;
+        LocaleSymbols symbols;
+        const char* question;
+    };
+    const Case cases[] = {
+        {1, kSpanishSymbols,
+         "¿Vaciar el historial? Se borrará la ejecución anotada; si no se ha copiado o guardado, "
+         "se perderá."},
+        {2, kSpanishSymbols,
+         "¿Vaciar el historial? Se borrarán las 2 ejecuciones anotadas; las que no se hayan "
+         "copiado o guardado se perderán."},
+        {10000, kSpanishSymbols,
+         "¿Vaciar el historial? Se borrarán las 10.000 ejecuciones anotadas; las que no se hayan "
+         "copiado o guardado se perderán."},
+        {1234, kEnglishSymbols,
+         "¿Vaciar el historial? Se borrarán las 1,234 ejecuciones anotadas; las que no se hayan "
+         "copiado o guardado se perderán."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EmptyHistoryQuestion(c.runs, c.symbols), c.question);
+}
+
+TEST(SeedRefusal, QuotesTheTextAsGivenAndStatesTheRange) {
+    EXPECT_EQ(SeedRefusal("«-1»"),
+              "«-1» no es una semilla: un entero de 0 a 9007199254740991, sin separadores");
+    EXPECT_EQ(SeedRefusal(""),
+              " no es una semilla: un entero de 0 a 9007199254740991, sin separadores");
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ TEST(RunningFrequencies, OnePointPerCheckpointInPercent) {
         EXPECT_EQ(points[i].trials, static_cast<std::int32_t>(i) + 1);
         for (std::size_t k = 0; k < 3; ++k) EXPECT_DOUBLE_EQ(points[i].percent[k], expected[i][k]);
     }
-    const std::array<double, 3> whole = RunPercentages(FourTrials());
-    EXPECT_EQ(whole, points.back().percent);
+    const std::array<Quotient, 3> whole = RunPercentages(FourTrials());
+    for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(whole[k].value(), points.back().percent[k]);
 }
 
 TEST(TheoryPanel, TheoryAloneBeforeAnyRun) {

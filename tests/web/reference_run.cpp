@@ -8,12 +8,34 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <variant>
 
+#include "chart_palette.h"
 #include "data_text.h"
 #include "experiment_run.h"
 
+// The teaching charts' colours, as the desktop takes them:  reference_run --paleta
+void PrintPalette() {
+    std::string palettes;
+    for (const bool dark : {false, true}) {
+        const vesquin::ChartPalette& palette = vesquin::ChartColours(dark);
+        std::string outcomes;
+        for (const vesquin::Rgb& colour : palette.outcomes)
+            outcomes += (outcomes.empty() ? "\"" : ",\"") + vesquin::HexColour(colour) + "\"";
+        palettes += std::string(dark ? ",\"dark\":" : "\"light\":") + "{\"background\":\"" +
+                    vesquin::HexColour(palette.background) + "\",\"outcomes\":[" + outcomes +
+                    "],\"simulatedBar\":\"" + vesquin::HexColour(palette.simulatedBar) +
+                    "\",\"theoryBar\":\"" + vesquin::HexColour(palette.theoryBar) + "\"}";
+    }
+    std::printf("{%s}\n", palettes.c_str());
+}
+
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--paleta") {
+        PrintPalette();
+        return 0;
+    }
     if (argc != 5) {
         std::fprintf(stderr, "uso: reference_run DECIMAL AGRUPACION CUENTA SEMILLA\n");
         return 2;

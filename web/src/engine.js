@@ -23,15 +23,20 @@ export async function loadEngine() {
         decoder.decode(module.HEAPU8.subarray(pointer, module.HEAPU8.indexOf(0, pointer)));
 
     // Calls an engine function with texts, giving back the text (JSON mostly) it answers.
-    const call = (fn, texts, ...numbers) => {
-        const pointers = texts.map((text) => {
-            const size = module.lengthBytesUTF8(text) + 1;
-            const pointer = module._malloc(size);
-            module.stringToUTF8(text, pointer, size);
+    // A text may hold NUL characters; the function is given each text's byte length
+    // too (as its second argument, after the first text) when `withLength` is set.
+    const call = (fn, texts, ...numbers) => callWith(false, fn, texts, ...numbers);
+    const callWithLength = (fn, texts, ...numbers) => callWith(true, fn, texts, ...numbers);
+    const callWith = (withLength, fn, texts, ...numbers) => {
+        const sizes = texts.map((text) => module.lengthBytesUTF8(text));
+        const pointers = texts.map((text, i) => {
+            const pointer = module._malloc(sizes[i] + 1);
+            module.stringToUTF8(text, pointer, sizes[i] + 1);
             return pointer;
         });
+        const first = withLength ? [pointers[0], sizes[0]] : pointers.slice(0, 1);
         try {
-            const answer = fn(...pointers, ...numbers);
+            const answer = fn(...first, ...pointers.slice(1), ...numbers);
             return answer ? textAt(answer) : '';
         } finally {
             pointers.forEach((pointer) => module._free(pointer));
@@ -46,12 +51,21 @@ export async function loadEngine() {
         // the history shows it.
         simulate: (count, symbols, seed, time) =>
             // The seed stands between the texts and the time in the engine's signature.
-            JSON.parse(call((c, d, g, t, n) => module._vesquin_simulate(c, d, g, n, t),
-                            [count, symbols.decimal, symbols.grouping, time],
-                            seed === null ? -1 : seed)),
-        // The teaching panel for history entry `entry` (0: the latest run).
+            JSON.parse(callWithLength((c, length, d, g, t, n) => module._vesquin_simulate(c, length, d, g, n, t),
+                                      [count, symbols.decimal, symbols.grouping, time],
+                                      seed === null ? -1 : seed)),
+        // A seed as the address gives it: {ok, seed} or {ok: false, message}.
+        seed: (text) => JSON.parse(callWithLength(module._vesquin_seed, [text])),
+        // The teaching panel for history entry `entry` (0: the latest run), with the
+        // number of rows the history holds.
         teaching: (symbols, entry = 0) =>
             JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry)),
+        // `count` history rows from the `first`-th on: [{number, cells}].
+        historyRows: (symbols, first, count) =>
+            JSON.parse(call(module._vesquin_history_rows, [symbols.decimal, symbols.grouping], first, count)),
+        // What to ask before emptying the history: {question, empty, keep}.
+        emptyQuestion: (symbols) =>
+            JSON.parse(call(module._vesquin_empty_question, [symbols.decimal, symbols.grouping])),
         // The run history as tab-separated text, or as CSV.
         historyText: (symbols, csv) =>
             call(module._vesquin_history_text, [symbols.decimal, symbols.grouping], csv ? 1 : 0),

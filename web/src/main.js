@@ -21,9 +21,21 @@ const startTexts = new Map(
     layout.controls.filter((row) => row.kind === 'textbox').map((row) => [row.name, row.text]));
 
 // A seed in the address (vesquin.html?semilla=42) repeats the same draws on every run,
-// as the command line's --semilla does; without one each run draws its seed.
-const seedParameter = new URLSearchParams(location.search).get('semilla');
-const fixedSeed = seedParameter !== null && /^\d+$/.test(seedParameter) ? Number(seedParameter) : null;
+// as the command line's --semilla does; without one each run draws its seed. Given
+// more than once, the last counts, as on the command line, and the first one the
+// command line would refuse is refused here too: the page says so once and runs
+// from the clock.
+let fixedSeed = null;
+let seedRefusal = null;
+for (const text of new URLSearchParams(location.search).getAll('semilla')) {
+    const reading = engine.seed(text);
+    if (!reading.ok) {
+        seedRefusal = reading.message;
+        fixedSeed = null;
+        break;
+    }
+    fixedSeed = reading.seed;
+}
 
 const teaching = createTeachingPanel({ engine, symbols, host: document.getElementById('app') });
 const dialog = document.getElementById('runFailure');
@@ -139,6 +151,7 @@ document.addEventListener('keydown', (event) => {
 
 document.getElementById('app').removeAttribute('aria-busy');
 box('cmdSimular').focus();
+if (seedRefusal !== null) tellRunFailure(seedRefusal);
 document.documentElement.dataset.ready = 'true';
 // Ready once the window built here has been drawn: the frame after this one starts.
 requestAnimationFrame(() => setTimeout(() => performance.mark('vesquin-drawn'), 0));

@@ -138,6 +138,7 @@ test('emptying the history, and Terminar, forget the runs', async () => {
     await run(page, '10');
     await page.keyboard.press('F2');
     await page.click('#teaching-empty');
+    await page.click('#emptyQuestion-empty');
     assert.equal(await page.$$eval('.history-table tbody tr', (trs) => trs.length), 0);
     assert.equal(await page.$eval('#teaching-copy', (b) => b.disabled), true);
     await run(page, '10');

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The teaching charts' colours: legible against their background, and distinct.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "chart_palette.h"
+
+namespace vesquin {
+namespace {
+
+TEST(ContrastRatio, KnownPairs) {
+    struct Case {
+        Rgb first, second;
+        double ratio;
+    };
+    const Case cases[] = {
+        {{0, 0, 0}, {0xFF, 0xFF, 0xFF}, 21.0},
+        {{0xFF, 0xFF, 0xFF}, {0, 0, 0}, 21.0},
+        {{0x77, 0x77, 0x77}, {0x77, 0x77, 0x77}, 1.0},
+        {{0x00, 0x72, 0xB2}, {0xFF, 0xFF, 0xFF}, 5.19},
+        {{0x76, 0x76, 0x76}, {0xFF, 0xFF, 0xFF}, 4.54},
+        {{0xFF, 0x00, 0x00}, {0xFF, 0xFF, 0xFF}, 4.00},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(ContrastRatio(c.first, c.second), c.ratio, 0.01) << HexColour(c.first);
+    }
+}
+
+TEST(ChartColours, EveryColourStandsThreeToOneAgainstItsBackgroundAndNoTwoAreAlike) {
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "light");
+        const ChartPalette& palette = ChartColours(dark);
+        std::vector<Rgb> drawn(palette.outcomes.begin(), palette.outcomes.end());
+        drawn.push_back(palette.simulatedBar);
+        drawn.push_back(palette.theoryBar);
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            EXPECT_GE(ContrastRatio(drawn[i], palette.background), 3.0) << HexColour(drawn[i]);
+            for (std::size_t j = i + 1; j < drawn.size(); ++j) EXPECT_NE(drawn[i], drawn[j]);
+        }
+    }
+    EXPECT_NE(ChartColours(false), ChartColours(true));
+}
+
+TEST(HexColour, TwoLowerCaseDigitsAChannel) {
+    EXPECT_EQ(HexColour({0x00, 0x72, 0xB2}), "#0072b2");
+    EXPECT_EQ(HexColour({0xFF, 0x0A, 0x00}), "#ff0a00");
+}
+
+}  // namespace
+}  // namespace vesquin

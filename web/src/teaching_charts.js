@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The teaching panel's pictures, as SVG: how the frequencies of a run converge on
+// the theory (log scale of trials, theory dashed), the run's bars beside the
+// theory's, and their legend, drawn as a picture too so that the downloaded image
+// carries it. The colours are the desktop's, from the engine (figures.palette):
+// lines by number of broken plates, bars by series, the simulation left of the theory.
+
+export const svgNs = 'http://www.w3.org/2000/svg';
+const outcomeNames = ['Un plato', 'Dos platos', 'Tres platos'];
+
+export function svg(name, attributes = {}, text = null) {
+    const element = document.createElementNS(svgNs, name);
+    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+    if (text !== null) element.textContent = text;
+    return element;
+}
+
+function chartFrame(width, height, label, description, palette) {
+    const chart = svg('svg', { viewBox: `0 0 ${width} ${height}`, role: 'img', 'aria-label': label,
+                               class: 'teaching-chart' });
+    chart.append(svg('title', {}, label), svg('desc', {}, description));
+    chart.append(svg('rect', { x: 0, y: 0, width, height, fill: palette.background }));
+    return chart;
+}
+
+// Labels closer together than they are long stand on end instead of overlapping.
+const upright = (x, y) => ({ x, y, transform: `rotate(-90 ${x} ${y})`, class: 'tick start' });
+
+// Frequencies of one, two and three broken plates after n trials, n on a log scale.
+export function convergenceChart(figures, width) {
+    const height = 330;
+    const left = 52, right = 36, top = 34;
+    const ticks = figures.trialTicks.length ? figures.trialTicks : [[1, '1'], [10, '10']];
+    const spacing = (width - left - right) / Math.max(1, ticks.length - 1);
+    const standing = spacing < 64;
+    const bottom = standing ? 92 : 52;
+    const chart = chartFrame(width, height, 'Gráfico de convergencia',
+        'Frecuencia relativa, en tanto por ciento, de uno, dos y tres platos rotos tras n ensayos; ' +
+        'las líneas discontinuas son la teoría.', figures.palette);
+    chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' },
+                     'Convergencia hacia la teoría (líneas discontinuas)'));
+    const largest = Math.max(10, ticks.at(-1)[0]);
+    const x = (n) => left + (Math.log10(n) / Math.log10(largest)) * (width - left - right);
+    const y = (percent) => top + (1 - percent / 100) * (height - top - bottom);
+    for (const percent of [0, 20, 40, 60, 80, 100]) {
+        chart.append(svg('line', { x1: left, x2: width - right, y1: y(percent), y2: y(percent), class: 'grid' }),
+                     svg('text', { x: left - 6, y: y(percent) + 4, class: 'tick end' }, String(percent)));
+    }
+    for (const [value, text] of ticks) {
+        if (value > largest) continue;
+        const place = standing ? { ...upright(x(value) + 4, height - bottom + 8), class: 'tick end' }
+            : { x: x(value), y: height - bottom + 16, class: 'tick' };
+        chart.append(svg('line', { x1: x(value), x2: x(value), y1: top, y2: height - bottom, class: 'grid' }),
+                     svg('text', place, text));
+    }
+    chart.append(svg('text', { x: (left + width - right) / 2, y: height - 12, class: 'axis-title' },
+                     'Número de ensayos (escala logarítmica)'),
+                 svg('text', { x: 14, y: (top + height - bottom) / 2, class: 'axis-title',
+                               transform: `rotate(-90 14 ${(top + height - bottom) / 2})` },
+                     'Frecuencia relativa (%)'));
+    const colours = figures.palette.outcomes;
+    figures.theoryPercent.forEach((percent, k) => {
+        chart.append(svg('line', { x1: left, x2: width - right, y1: y(percent), y2: y(percent),
+                                   stroke: colours[k], class: 'theory-line' }));
+    });
+    figures.theoryPercent.forEach((_, k) => {
+        const points = figures.frequencies.map((row) => `${x(row[0]).toFixed(2)},${y(row[k + 1]).toFixed(2)}`);
+        if (points.length === 1) points.push(points[0]);
+        if (points.length) {
+            chart.append(svg('polyline', { points: points.join(' '), stroke: colours[k], class: 'series' }));
+        }
+    });
+    return chart;
+}
+
+// The run's percentages beside the theory's, outcome by outcome: the simulation's
+// bar on the left, the theory's on the right, each series in its own colour.
+export function outcomeBars(figures, width) {
+    const height = 280;
+    const left = 52, right = 16, top = 34, bottom = 56;
+    const chart = chartFrame(width, height, 'Gráfico de barras: simulación frente a teoría',
+        'Porcentaje de uno, dos y tres platos rotos en la simulación (barra izquierda) y en la teoría (barra derecha).',
+        figures.palette);
+    chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' }, 'Simulación frente a teoría'));
+    const y = (percent) => top + (1 - percent / 100) * (height - top - bottom);
+    for (const percent of [0, 20, 40, 60, 80, 100]) {
+        chart.append(svg('line', { x1: left, x2: width - right, y1: y(percent), y2: y(percent), class: 'grid' }),
+                     svg('text', { x: left - 6, y: y(percent) + 4, class: 'tick end' }, String(percent)));
+    }
+    const group = (width - left - right) / 3;
+    const bar = group / 3.2;
+    const standing = bar < 56;
+    outcomeNames.forEach((name, k) => {
+        const middle = left + group * (k + 0.5);
+        const bars = [[figures.run?.percent[k], figures.run?.texts[k], 'bar-simulated', figures.palette.simulatedBar, -bar],
+                      [figures.theoryPercent[k], figures.theoryTexts[k], 'bar-theory', figures.palette.theoryBar, 0]];
+        for (const [percent, text, kind, colour, offset] of bars) {
+            if (percent === undefined) continue;
+            const centre = middle + offset + bar / 2;
+            chart.append(svg('rect', { x: middle + offset, y: y(percent), width: bar,
+                                       height: y(0) - y(percent), class: kind, fill: colour }),
+                         svg('text', standing ? upright(centre + 4, y(percent) - 4)
+                             : { x: centre, y: y(percent) - 4, class: 'tick' }, text));
+        }
+        chart.append(svg('text', { x: middle, y: height - bottom + 18, class: 'tick' }, name));
+    });
+    chart.append(svg('text', { x: (left + width - right) / 2, y: height - 10, class: 'axis-title' }, 'Platos rotos'));
+    return chart;
+}
+
+// What each colour and stroke means, entry after entry, in as many rows as it takes.
+export function chartLegend(figures, width) {
+    const palette = figures.palette;
+    const entries = [
+        ...outcomeNames.map((name, k) => [name, { kind: 'line', colour: palette.outcomes[k] }]),
+        ['Teoría', { kind: 'dashed', colour: '#444' }],
+        ['Simulación (barra izquierda)', { kind: 'bar', colour: palette.simulatedBar }],
+        ['Teoría (barra derecha)', { kind: 'bar', colour: palette.theoryBar }],
+    ];
+    const rowHeight = 24;
+    const placed = [];
+    let x = 8, row = 0;
+    for (const [name, mark] of entries) {
+        const room = 34 + name.length * 7.5;
+        if (x + room > width - 8 && x > 8) { x = 8; row += 1; }
+        placed.push({ name, mark, x, y: 18 + row * rowHeight });
+        x += room + 14;
+    }
+    const height = 12 + (row + 1) * rowHeight;
+    const legend = chartFrame(width, height, 'Leyenda de los gráficos',
+        entries.map(([name]) => name).join('; '), palette);
+    legend.classList.add('chart-legend');
+    for (const { name, mark, x: at, y } of placed) {
+        if (mark.kind === 'bar') {
+            legend.append(svg('rect', { x: at, y: y - 8, width: 24, height: 12, fill: mark.colour }));
+        } else {
+            legend.append(svg('line', { x1: at, x2: at + 24, y1: y - 2, y2: y - 2, stroke: mark.colour,
+                                        class: mark.kind === 'dashed' ? 'theory-line' : 'series' }));
+        }
+        legend.append(svg('text', { x: at + 30, y: y + 2, class: 'tick start' }, name));
+    }
+    return legend;
+}
+
+// The charts' own look, carried into the downloaded image too.
+export const chartStyle = `
+.chart-title { font: bold 15px "Liberation Sans", Arial, sans-serif; text-anchor: middle; fill: #000; }
+.axis-title { font: 13px "Liberation Sans", Arial, sans-serif; text-anchor: middle; fill: #000; }
+.tick { font: 12px "Liberation Sans", Arial, sans-serif; text-anchor: middle; fill: #222; }
+.tick.end { text-anchor: end; }
+.tick.start { text-anchor: start; }
+.grid { stroke: #ddd; stroke-width: 1; }
+.series { fill: none; stroke-width: 2; }
+.theory-line { stroke-width: 1.5; stroke-dasharray: 6 4; }
+`;
