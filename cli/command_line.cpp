@@ -10,7 +10,6 @@
 #include "argument_check.h"
 #include "seed_text.h"
 #include "terminal_text.h"
-#include "uniform_source.h"
 
 namespace vesquin {
 namespace {
@@ -93,8 +92,7 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
         } else if (name == kSeed) {
             request.seed = ReadSeed(value);
             if (!request.seed) {
-                return Problem(QuotedForTerminal(value) + " no es una semilla: un entero de 0 a " +
-                               SeedText(kMaximumSeed) + ", sin separadores");
+                return Problem(SeedRefusal(QuotedForTerminal(value)));
             }
         } else if (value == "texto") {
             request.format = OutputFormat::Text;
