@@ -14,8 +14,8 @@ namespace vesquin {
 namespace {
 
 // The program's own long options, without their dashes.
-constexpr std::array<std::string_view, 6> kOwnOptions{"ensayos", "semilla", "formato",
-                                                      "ayuda",   "help",    "version"};
+constexpr std::array<std::string_view, 8> kOwnOptions{"ensayos", "semilla", "formato",   "ayuda",
+                                                      "help",    "version", "tiradores", "platos"};
 
 // What QGuiApplication, QApplication and the X11 platform take from the command line,
 // with one dash or two; the first list takes a value (next, or after "=" for the

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "argument_check.h"
+#include "experiment_reading.h"
 #include "seed_text.h"
 #include "terminal_text.h"
 
@@ -17,9 +18,11 @@ namespace {
 constexpr std::string_view kCount = "--ensayos";
 constexpr std::string_view kSeed = "--semilla";
 constexpr std::string_view kFormat = "--formato";
+constexpr std::string_view kShooters = "--tiradores";
+constexpr std::string_view kPlates = "--platos";
 constexpr std::string_view kVersion = "--version";
 constexpr std::array<std::string_view, 3> kHelp{"--ayuda", "-h", "--help"};
-constexpr std::array<std::string_view, 3> kWithValue{kCount, kSeed, kFormat};
+constexpr std::array<std::string_view, 5> kWithValue{kCount, kSeed, kFormat, kShooters, kPlates};
 
 bool IsHelp(std::string_view name) {
     return std::find(kHelp.begin(), kHelp.end(), name) != kHelp.end();
@@ -60,7 +63,8 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
     bool help = false;
     bool version = false;
     bool countGiven = false;
-    std::string_view lastWithValue;
+    std::optional<std::string_view> shootersText;
+    std::optional<std::string_view> platesText;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -85,7 +89,6 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
             return Problem("falta el valor de " + std::string(name));
         }
 
-        lastWithValue = name;
         if (name == kCount) {
             request.countText = std::string(value);
             countGiven = true;
@@ -94,6 +97,10 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
             if (!request.seed) {
                 return Problem(SeedRefusal(QuotedForTerminal(value)));
             }
+        } else if (name == kShooters) {
+            shootersText = value;
+        } else if (name == kPlates) {
+            platesText = value;
         } else if (value == "texto") {
             request.format = OutputFormat::Text;
         } else if (value == "csv") {
@@ -102,6 +109,20 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
             request.format = OutputFormat::Json;
         } else {
             return Problem(QuotedForTerminal(value) + " no es un formato: texto, csv o json");
+        }
+    }
+
+    if (shootersText || platesText) {
+        // Judged once all are read, since a repeated option keeps its last value.
+        const auto experiment = ReadExperiment(shootersText, platesText);
+        if (const auto* failure = std::get_if<ExperimentFailure>(&experiment)) {
+            const std::string_view typed =
+                IsShootersFailure(*failure) ? *shootersText : *platesText;
+            if (!help && !version) {
+                return Problem(ExperimentRefusal(QuotedForTerminal(typed), *failure));
+            }
+        } else {
+            request.experiment = std::get<Experiment>(experiment);
         }
     }
 

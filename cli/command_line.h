@@ -15,6 +15,8 @@
 #include <string>
 #include <variant>
 
+#include "experiment.h"
+
 namespace vesquin {
 
 enum class OutputFormat { Text, Csv, Json };
@@ -25,6 +27,9 @@ struct CommandLineRequest {
     std::string countText;  // as typed; the count rules read it
     std::optional<std::uint64_t> seed;
     OutputFormat format = OutputFormat::Text;
+    // Set when --tiradores or --platos is given (the other one at the puzzle's own
+    // number): the run is then of this experiment and written in its general form.
+    std::optional<Experiment> experiment;
 
     friend bool operator==(const CommandLineRequest&, const CommandLineRequest&) = default;
 };
@@ -44,9 +49,11 @@ bool NamesCommandLineOption(std::span<const std::string> arguments);
 
 // Reads the arguments after the program's name. --ayuda, -h and --help ask for help and
 // --version for the version, whatever else is given; otherwise --ensayos is required
-// and --semilla and --formato are optional.
+// and --semilla, --formato, --tiradores and --platos are optional.
 // {"--ensayos=1.000", "--formato", "json"} gives a Run of "1.000" in JSON;
-// {"--semilla", "7"} gives "falta --ensayos: cuántos ensayos hacer".
+// {"--semilla", "7"} gives "falta --ensayos: cuántos ensayos hacer";
+// {"--ensayos=5", "--tiradores=11"} gives "«11» no vale: el número de tiradores ha de
+// ser un número entero entre 1 y 10" (the value isolated as QuotedForTerminal does).
 std::variant<CommandLineRequest, UsageError> ParseCommandLine(
     std::span<const std::string> arguments);
 
