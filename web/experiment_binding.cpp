@@ -69,7 +69,7 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_experiment_words() {
 EMSCRIPTEN_KEEPALIVE const char* vesquin_experiment(const char* shooters, int shootersLength,
                                                     const char* plates, int platesLength) {
     const auto read =
-        ReadExperiment(TextOf(shooters, shootersLength), TextOf(plates, platesLength));
+        ReadTypedExperiment(TextOf(shooters, shootersLength), TextOf(plates, platesLength));
     if (const auto* failure = std::get_if<ExperimentFailure>(&read))
         return Answer(FailureJson(*failure));
     const Experiment& experiment = std::get<Experiment>(read);
@@ -88,7 +88,7 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_experiment_simulate(const char* count, 
                                                              const char* grouping, const char* time,
                                                              double seed) {
     const auto read =
-        ReadExperiment(TextOf(shooters, shootersLength), TextOf(plates, platesLength));
+        ReadTypedExperiment(TextOf(shooters, shootersLength), TextOf(plates, platesLength));
     if (const auto* failure = std::get_if<ExperimentFailure>(&read))
         return Answer(FailureJson(*failure));
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);

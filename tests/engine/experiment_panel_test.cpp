@@ -215,7 +215,7 @@ TEST(ExperimentPanel, TheChartsAreDescribedForEveryNumberOfBrokenPlates) {
               std::string::npos);
 }
 
-TEST(ReadExperiment, WholeNumbersWithinTheRangesOnly) {
+TEST(ReadTypedExperiment, WholeNumbersWithinTheRangesOnly) {
     struct Case {
         const char* shooters;
         const char* plates;
@@ -238,7 +238,7 @@ TEST(ReadExperiment, WholeNumbersWithinTheRangesOnly) {
         {"4", "21", ExperimentFailure::MorePlatesThanTwenty},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ReadExperiment(c.shooters, c.plates), c.expected)
+        EXPECT_EQ(ReadTypedExperiment(c.shooters, c.plates), c.expected)
             << "«" << c.shooters << "» × «" << c.plates << "»";
     }
 }
