@@ -48,7 +48,7 @@ const StepControlLabels& StepLabels() {
         "1&00 ensayos",
         "&Reproducir",
         "&Pausa",
-        "&Velocidad (ensayos por segundo):",
+        "Veloci&dad (ensayos por segundo):",
         "&Empezar de nuevo",
         "Sin &animación",
         "Ensa&yos de la simulación:",

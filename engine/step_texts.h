@@ -31,7 +31,7 @@ struct StepControlLabels {
     std::string hundredTrials;  // "1&00 ensayos"
     std::string play;           // "&Reproducir"
     std::string pause;          // "&Pausa"
-    std::string speed;          // "&Velocidad (ensayos por segundo):"
+    std::string speed;          // "Veloci&dad (ensayos por segundo):"
     std::string restart;        // "&Empezar de nuevo"
     std::string noAnimation;    // "Sin &animación"
     std::string trialCount;     // "Ensa&yos de la simulación:"
