@@ -73,8 +73,12 @@ void TrialStepPane::takeTrials(std::int32_t count) {
     m_guessPercent->setEnabled(false);
     m_scene->showStep(steps.back());
     m_outcome->setText(Q(TrialOutcomeText(steps.back())));
-    m_recent->clear();
-    for (const TrialStep& step : m_run->recent()) m_recent->addItem(Q(TrialLine(step, m_symbols)));
+    // The list follows the run's own last trials; only the new lines are written.
+    const std::size_t kept = m_run->recent().size();
+    const std::size_t fresh = std::min(steps.size(), kept);
+    for (std::size_t i = kept - fresh; i < kept; ++i)
+        m_recent->addItem(Q(TrialLine(m_run->recent()[i], m_symbols)));
+    while (static_cast<std::size_t>(m_recent->count()) > kept) delete m_recent->takeItem(0);
     m_recent->scrollToBottom();
     showTally();
     // Spoken once a batch, and not at every trial played, so a reader keeps up.

@@ -156,6 +156,15 @@ class TrialStepPaneTest : public QObject {
         QCOMPARE(m_pane->outcomeText(), QString::fromStdString(TrialOutcomeText(last)));
         QCOMPARE(m_pane->scene().step()->choices, last.choices);
         QVERIFY(m_pane->tallyText().startsWith(QStringLiteral("Ensayos: 25 de 40\n")));
+        // Trial by trial, then ten at a time, the list stays the run's last trials.
+        for (const int batch : {1, 1, 10, 1}) {
+            m_pane->takeTrials(batch);
+            QStringList expected;
+            for (const vesquin::TrialStep& step : m_pane->run().recent())
+                expected << QString::fromStdString(TrialLine(step, vesquin::kSpanishSymbols));
+            QCOMPARE(m_pane->recentLines(), expected);
+        }
+        QVERIFY(m_pane->recentLines().last().startsWith(QStringLiteral("Ensayo 38: ")));
     }
 
     void predictionIsSetBesideTheResult() {
