@@ -81,7 +81,7 @@ void BM_SimulateWithTeachingView(benchmark::State& state) {
         QCoreApplication::processEvents();
         repaintNs += clock.nsecsElapsed();
     }
-    if (window.runHistory().rowCount() != static_cast<int>(state.iterations()))
+    if (window.runHistory().runCount() != static_cast<int>(state.iterations()))
         state.SkipWithError("a run is missing from the history");
     if (chartPaints.paints < static_cast<int>(state.iterations()))
         state.SkipWithError("the chart was not repainted after every run");
@@ -119,7 +119,7 @@ void BM_HistoryMemory(benchmark::State& state) {
         QCoreApplication::sendPostedEvents();
         window.teachingView()->repaint();
         after = ResidentKiB();
-        if (window.runHistory().rowCount() != runs) state.SkipWithError("runs are missing");
+        if (window.runHistory().runCount() != runs) state.SkipWithError("runs are missing");
     }
     state.counters["resident_MiB"] = after / 1024;
     state.counters["growth_B_per_run"] = (after - before) * 1024 / runs;

@@ -59,11 +59,12 @@ std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
     const auto percent = [&](std::size_t outcome) {
         return PatternFormat(simulated[outcome], Pattern::TwoDecimals, symbols);
     };
+    const bool total = entry.runsSummed > 0;
     switch (column) {
         case HistoryColumn::Number:
-            return std::to_string(entry.number);
+            return total ? std::string(kTotalRowMark) : std::to_string(entry.number);
         case HistoryColumn::Time:
-            return entry.time;
+            return total ? std::string() : entry.time;
         case HistoryColumn::Trials:
             return count(run.trials);
         case HistoryColumn::OneCount:
@@ -84,7 +85,8 @@ std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
             return PatternFormat(LargestGapToTheory(run.tally, run.trials), Pattern::TwoDecimals,
                                  symbols);
         case HistoryColumn::Seed:
-            return std::to_string(run.seed);
+            // A total has no one seed; each of its runs keeps its own.
+            return total ? std::string() : std::to_string(run.seed);
     }
     return {};
 }
@@ -96,7 +98,20 @@ HistoryRow ComposeHistoryRow(const HistoryEntry& entry, const LocaleSymbols& sym
     return row;
 }
 
-std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols) {
+std::vector<HistoryRow> HistoryRows(std::span<const HistoryEntry> entries,
+                                    const LocaleSymbols& symbols, TotalRow total) {
+    std::vector<HistoryRow> rows;
+    rows.reserve(entries.size() + 1);
+    for (const HistoryEntry& entry : entries) rows.push_back(ComposeHistoryRow(entry, symbols));
+    if (total == TotalRow::Included) {
+        if (const std::optional<HistoryEntry> sum = HistoryTotal(entries))
+            rows.push_back(ComposeHistoryRow(*sum, symbols));
+    }
+    return rows;
+}
+
+std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols,
+                           TotalRow total) {
     const auto line = [](const HistoryRow& row) {
         std::string text;
         for (std::size_t i = 0; i < row.size(); ++i) {
@@ -106,8 +121,7 @@ std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSy
         return text + '\n';
     };
     std::string text = line(HistoryHeader());
-    for (const HistoryEntry& entry : entries)
-        text += line(ComposeHistoryRow(entry, Ungrouped(symbols)));
+    for (const HistoryRow& row : HistoryRows(entries, Ungrouped(symbols), total)) text += line(row);
     return text;
 }
 
@@ -115,7 +129,8 @@ std::string_view CsvSeparator(const LocaleSymbols& symbols) {
     return symbols.decimal == "," ? ";" : ",";
 }
 
-std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols) {
+std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols,
+                       TotalRow total) {
     const std::string_view separator = CsvSeparator(symbols);
     const auto line = [separator](const HistoryRow& row) {
         std::string text;
@@ -127,8 +142,7 @@ std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbol
     };
     std::string text(kUtf8ByteOrderMark);
     text += line(HistoryHeader());
-    for (const HistoryEntry& entry : entries)
-        text += line(ComposeHistoryRow(entry, Ungrouped(symbols)));
+    for (const HistoryRow& row : HistoryRows(entries, Ungrouped(symbols), total)) text += line(row);
     return text;
 }
 

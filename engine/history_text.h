@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data_text.h"
 #include "number_text.h"
@@ -36,6 +37,13 @@ inline constexpr std::size_t kHistoryColumns = 12;
 
 using HistoryRow = std::array<std::string, kHistoryColumns>;
 
+// What the "Nº" column of the total row holds (see HistoryTotal), in the table,
+// the clipboard and the CSV alike; that row leaves "Hora" and "Semilla" empty.
+inline constexpr std::string_view kTotalRowMark = "Total";
+
+// Whether a text of the history ends with the total row.
+enum class TotalRow { Omitted, Included };
+
 // The column titles, in HistoryColumn order.
 const HistoryRow& HistoryHeader();
 
@@ -45,6 +53,9 @@ const HistoryRow& HistoryHeader();
 std::string HistoryCell(const HistoryEntry& entry, HistoryColumn column,
                         const LocaleSymbols& symbols);
 HistoryRow ComposeHistoryRow(const HistoryEntry& entry, const LocaleSymbols& symbols);
+// One row per entry, then, when asked for and there is one, the total row.
+std::vector<HistoryRow> HistoryRows(std::span<const HistoryEntry> entries,
+                                    const LocaleSymbols& symbols, TotalRow total);
 
 // The largest of the three distances, in percentage points, between a run's
 // percentage of one, two and three broken plates and the theoretical one.
@@ -53,7 +64,9 @@ double LargestGapToTheory(const RunTally& tally, std::int32_t trials);
 // For the clipboard: the header row, then one line per entry, fields separated by
 // tabs and lines ended by "\n", numbers with the decimal symbol and no grouping,
 // so that a spreadsheet pastes it as columns of numbers.
-std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols);
+// With TotalRow::Included the last line is the total row.
+std::string HistoryTabText(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols,
+                           TotalRow total = TotalRow::Omitted);
 
 // ";" where the decimal symbol is "," (so that a spreadsheet under that locale
 // splits the columns), "," otherwise.
@@ -62,7 +75,8 @@ std::string_view CsvSeparator(const LocaleSymbols& symbols);
 // The CSV file: a UTF-8 byte order mark (spreadsheets take it as the sign of
 // UTF-8), the header row, then one row per entry, lines ended by "\r\n", numbers
 // as in HistoryTabText, fields separated by CsvSeparator(symbols).
-std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols);
+std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbols& symbols,
+                       TotalRow total = TotalRow::Omitted);
 
 // The question asked before the history of `runs` runs (at least one) is emptied:
 // "¿Vaciar el historial? Se borrarán las 12 ejecuciones anotadas; las que no se hayan

@@ -6,6 +6,8 @@
 // Clearing the window's boxes does not touch it; only clear() empties it.
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,12 +19,27 @@ struct HistoryEntry {
     std::int32_t number = 0;  // 1 for the program's first run; never reused, not even after clear()
     std::string time;         // when the run was performed, as the face writes times ("11:05:32")
     RunRecord record;
+    std::string date;             // the day of the run, as the face writes dates ("09/12/2026")
+    std::int32_t runsSummed = 0;  // 0 for a run; for the total row, how many runs it adds up
 };
+
+// The total row: every run of `entries` taken as one long run, so that twenty-five
+// runs of 40 trials give one of 1.000 with their counts and intact plates added up.
+// Its number is 0, its seed 0, and its checkpoints follow the runs one after
+// another (about 20 a decade, the whole total last), so the convergence chart
+// shows how the class's trials settle together. None when `entries` is empty or
+// holds more than kRunMaximumTrials trials in all (the tallies would not fit).
+std::optional<HistoryEntry> HistoryTotal(std::span<const HistoryEntry> entries);
+
+// Adds `run` to `total` (a total row, or HistoryEntry{} before the first run), so
+// that a long history keeps its total as the runs come. Returns false, and leaves
+// `total` as it was, when the sum would pass kRunMaximumTrials.
+bool AddToTotal(HistoryEntry& total, const HistoryEntry& run);
 
 class RunHistory {
   public:
     // Appends the run as the next numbered entry and returns it.
-    const HistoryEntry& add(RunRecord record, std::string time);
+    const HistoryEntry& add(RunRecord record, std::string time, std::string date = {});
     // Forgets every entry; the numbering goes on from where it was.
     void clear() { m_entries.clear(); }
 

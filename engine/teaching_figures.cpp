@@ -67,8 +67,15 @@ TheoryPanelTexts ComposeTheoryPanel(const ExactTheory& theory, const HistoryEntr
     if (!entry) return texts;
 
     const RunRecord& run = entry->record;
+    const std::string heading =
+        entry->runsSummed == 0 ? "Simulación nº " + std::to_string(entry->number)
+        : entry->runsSummed == 1
+            ? std::string("Total de 1 ejecución")
+            : "Total de " +
+                  PatternFormat(static_cast<double>(entry->runsSummed), Pattern::Grouped, symbols) +
+                  " ejecuciones";
     texts.simulatedTitle =
-        "Simulación nº " + std::to_string(entry->number) + "\n(" +
+        heading + "\n(" +
         PatternFormat(static_cast<double>(run.trials), Pattern::Grouped, symbols) +
         (run.trials == 1 ? " ensayo)" : " ensayos)");
     const std::array<Quotient, 3> percent = RunPercentages(run);

@@ -48,8 +48,10 @@ struct TheoryLine {
 };
 
 struct TheoryPanelTexts {
-    std::string choices;         // how the 216 equally likely choices arise
-    std::string simulatedTitle;  // "Simulación" or "Simulación nº 4\n(1.000 ensayos)", two lines
+    std::string choices;  // how the 216 equally likely choices arise
+    // "Simulación", "Simulación nº 4\n(1.000 ensayos)" or, for the total row,
+    // "Total de 25 ejecuciones\n(1.000 ensayos)".
+    std::string simulatedTitle;
     std::array<TheoryLine, 3> outcomes;  // one, two and three broken plates
     TheoryLine modal;                    // the most probable number of broken plates
     TheoryLine meanIntact;               // plates left intact, on average

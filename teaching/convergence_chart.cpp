@@ -3,6 +3,8 @@
 #include "convergence_chart.h"
 
 #include <QChart>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -10,9 +12,12 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "chart_colours.h"
 #include "teaching_figures.h"
+#include "teaching_texts.h"
 #include "theory.h"
 
 namespace vesquin {
@@ -28,7 +33,8 @@ double RightEnd(std::int32_t trials) {
 
 }  // namespace
 
-ConvergenceChart::ConvergenceChart(QWidget* parent) : QChartView(parent) {
+ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
+    : QChartView(parent), m_symbols(std::move(symbols)) {
     setObjectName(QStringLiteral("convergenceChart"));
     setAccessibleName(QStringLiteral("Gráfico de convergencia"));
     setAccessibleDescription(QStringLiteral(
@@ -36,10 +42,11 @@ ConvergenceChart::ConvergenceChart(QWidget* parent) : QChartView(parent) {
         "ensayos; las líneas discontinuas marcan los valores teóricos."));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
-    setMinimumSize(360, 260);
+    // Room for the plot under the title and over the two-line axis title and the legend.
+    setMinimumSize(360, 320);
 
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Convergencia hacia la teoría (líneas discontinuas)"));
+    chart->setTitle(QStringLiteral("Convergencia hacia la teoría"));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
@@ -47,7 +54,9 @@ ConvergenceChart::ConvergenceChart(QWidget* parent) : QChartView(parent) {
     m_trialsAxis->setBase(10);
     m_trialsAxis->setLabelFormat(QStringLiteral("%.0f"));
     m_trialsAxis->setMinorTickCount(-1);
-    m_trialsAxis->setTitleText(QStringLiteral("Número de ensayos (escala logarítmica)"));
+    // The note says what a logarithmic axis is, on a line of its own.
+    m_trialsAxis->setTitleText(QStringLiteral("Número de ensayos (escala logarítmica)<br>%1")
+                                   .arg(QString::fromUtf8(kLogScaleNote)));
     m_trialsAxis->setRange(1, 10);
     m_percentAxis = new QValueAxis;
     m_percentAxis->setRange(0, 100);
@@ -67,10 +76,18 @@ ConvergenceChart::ConvergenceChart(QWidget* parent) : QChartView(parent) {
             series->attachAxis(m_trialsAxis);
             series->attachAxis(m_percentAxis);
         }
-        // The legend names the colours once; the title says what the dashes are.
+        // The legend names the colours once, and the dashes once below.
         for (QLegendMarker* marker : chart->legend()->markers(m_theory[k]))
             marker->setVisible(false);
     }
+    m_theoryLegend = new QLineSeries;
+    m_theoryLegend->setName(QString::fromUtf8(kTheoryLegendName));
+    chart->addSeries(m_theoryLegend);
+    m_theoryLegend->attachAxis(m_trialsAxis);
+    m_theoryLegend->attachAxis(m_percentAxis);
+    // A short line drawn with each series' own pen, so the entry shows the dashes.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    connect(chart, &QChart::plotAreaChanged, this, &ConvergenceChart::placeTicks);
     setChart(chart);
     applyTheme(false);
     showRun(nullptr);
@@ -84,6 +101,13 @@ void ConvergenceChart::applyTheme(bool dark) {
         QPen dashed(colours[k], 1.5, Qt::DashLine);
         m_theory[k]->setPen(dashed);
     }
+    m_theoryLegend->setPen(
+        QPen(dark ? QColor(0xD0, 0xD0, 0xD0) : QColor(0x40, 0x40, 0x40), 1.5, Qt::DashLine));
+    // The axis keeps its own labels for the room they take, unseen; the decades
+    // are written over them with the user's symbols (its printf format cannot group).
+    m_trialsAxis->setLabelsColor(Qt::transparent);
+    const QBrush tickBrush = m_percentAxis->labelsBrush();
+    for (QGraphicsSimpleTextItem* tick : std::as_const(m_ticks)) tick->setBrush(tickBrush);
     // The theme draws the minor grid (2 to 9 in each decade) dashed; dashed or
     // translucent lines cost most of a frame to draw, thin opaque ones a fraction.
     QPen minor = m_trialsAxis->minorGridLinePen();
@@ -114,6 +138,37 @@ void ConvergenceChart::showRun(const RunRecord* run) {
         m_runs[k]->replace(points[k]);
         // A run of one trial is a single point, which a line alone would not show.
         m_runs[k]->setPointsVisible(points[k].size() == 1);
+    }
+    placeTicks();
+}
+
+QStringList ConvergenceChart::tickTexts() const {
+    QStringList texts;
+    for (const QGraphicsSimpleTextItem* tick : m_ticks)
+        if (tick->isVisible()) texts << tick->text();
+    return texts;
+}
+
+void ConvergenceChart::placeTicks() {
+    // One text per power of ten in the axis's range, centred under its grid line.
+    const int decades = static_cast<int>(std::floor(std::log10(m_trialsAxis->max()) + 1e-9)) + 1;
+    while (m_ticks.size() < decades) {
+        auto* tick = new QGraphicsSimpleTextItem(chart());
+        tick->setFont(m_trialsAxis->labelsFont());
+        tick->setBrush(m_percentAxis->labelsBrush());
+        m_ticks.append(tick);
+    }
+    const QRectF plot = chart()->plotArea();
+    for (int i = 0; i < m_ticks.size(); ++i) {
+        QGraphicsSimpleTextItem* tick = m_ticks[i];
+        tick->setVisible(i < decades);
+        if (i >= decades) continue;
+        const double trials = std::pow(10.0, i);
+        tick->setFont(m_trialsAxis->labelsFont());
+        tick->setText(QString::fromStdString(TrialsTickText(trials, m_symbols)));
+        const QPointF at = chart()->mapToPosition(QPointF(trials, 0), m_runs[0]);
+        const QRectF box = tick->boundingRect();
+        tick->setPos(at.x() - box.width() / 2, plot.bottom() + 4);
     }
 }
 

@@ -4,14 +4,19 @@
 
 // The lesson in one picture: the relative frequencies of one, two and three
 // broken plates after n trials, n on a logarithmic axis, settling on the
-// theoretical percentages drawn as dashed lines of the same colours.
+// theoretical percentages drawn as dashed lines of the same colours. The
+// decades on the trials axis are written with the user's symbols ("1.000.000").
 
 #include <QChartView>
+
+#include <QList>
 
 #include <array>
 
 #include "experiment_run.h"
+#include "number_text.h"
 
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QLogValueAxis;
 class QValueAxis;
@@ -22,7 +27,7 @@ class ConvergenceChart : public QChartView {
     Q_OBJECT
 
   public:
-    explicit ConvergenceChart(QWidget* parent = nullptr);
+    explicit ConvergenceChart(LocaleSymbols symbols, QWidget* parent = nullptr);
 
     // Draws the running frequencies of `run`; null leaves the theory alone.
     void showRun(const RunRecord* run);
@@ -33,9 +38,17 @@ class ConvergenceChart : public QChartView {
     const QLineSeries* runSeries(int outcome) const { return m_runs.at(outcome); }
     const QLineSeries* theorySeries(int outcome) const { return m_theory.at(outcome); }
     const QLogValueAxis* trialsAxis() const { return m_trialsAxis; }
+    const QLineSeries* theoryLegendSeries() const { return m_theoryLegend; }
+    // The decades' texts under the axis, left to right ("1", "10", ... "1.000.000").
+    QStringList tickTexts() const;
 
   private:
+    void placeTicks();
+
+    LocaleSymbols m_symbols;
     std::array<QLineSeries*, 3> m_runs{};
+    QLineSeries* m_theoryLegend = nullptr;  // no points: the legend's one entry for the dashes
+    QList<QGraphicsSimpleTextItem*> m_ticks;
     std::array<QLineSeries*, 3> m_theory{};
     QLogValueAxis* m_trialsAxis = nullptr;
     QValueAxis* m_percentAxis = nullptr;

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run_history_model.h"
 
-#include <QTime>
+#include <QDateTime>
+#include <QFont>
 
 #include <utility>
 
@@ -14,25 +15,56 @@ RunHistoryModel::RunHistoryModel(LocaleSymbols symbols, QObject* parent)
     : QAbstractTableModel(parent), m_symbols(std::move(symbols)) {}
 
 void RunHistoryModel::append(const RunRecord& record) {
-    const int row = static_cast<int>(m_history.size());
+    const int row = runCount();
     beginInsertRows(QModelIndex(), row, row);
-    m_history.add(record, QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString());
+    const QDateTime now = QDateTime::currentDateTime();
+    const HistoryEntry& added =
+        m_history.add(record, now.toString(QStringLiteral("HH:mm:ss")).toStdString(),
+                      now.toString(QStringLiteral("dd/MM/yyyy")).toStdString());
     endInsertRows();
+    addToTotal(added);
+}
+
+void RunHistoryModel::addToTotal(const HistoryEntry& run) {
+    const int row = runCount();
+    if (!m_totalTooLarge) {
+        HistoryEntry total = m_total.value_or(HistoryEntry{});
+        if (AddToTotal(total, run)) {
+            if (m_total) {
+                m_total = std::move(total);
+                emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+            } else {
+                beginInsertRows(QModelIndex(), row, row);
+                m_total = std::move(total);
+                endInsertRows();
+            }
+            return;
+        }
+        m_totalTooLarge = true;
+    }
+    if (m_total) {
+        beginRemoveRows(QModelIndex(), row, row);
+        m_total.reset();
+        endRemoveRows();
+    }
 }
 
 void RunHistoryModel::clearHistory() {
     beginResetModel();
     m_history.clear();
+    m_total.reset();
+    m_totalTooLarge = false;
     endResetModel();
 }
 
 const HistoryEntry* RunHistoryModel::entry(int row) const {
-    if (row < 0 || row >= rowCount()) return nullptr;
+    if (isTotalRow(row)) return &*m_total;
+    if (row < 0 || row >= runCount()) return nullptr;
     return &m_history.entries()[static_cast<std::size_t>(row)];
 }
 
 int RunHistoryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_history.size());
+    return parent.isValid() ? 0 : runCount() + (m_total ? 1 : 0);
 }
 
 int RunHistoryModel::columnCount(const QModelIndex& parent) const {
@@ -47,6 +79,13 @@ QVariant RunHistoryModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             // Formatted when shown: a long history costs no texts until they are seen.
             return QString::fromStdString(HistoryCell(*run, column, m_symbols));
+        case Qt::FontRole:
+            if (run->runsSummed > 0) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            return {};
         case Qt::TextAlignmentRole:
             return column == HistoryColumn::Time ? QVariant(int(Qt::AlignCenter))
                                                  : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));

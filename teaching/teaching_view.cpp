@@ -5,63 +5,43 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
-#include <QStandardPaths>
-#include <QTableView>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include <functional>
-#include <utility>
+#include <algorithm>
+#include <string>
+#include <variant>
 
 #include "chart_colours.h"
 #include "convergence_chart.h"
+#include "history_table.h"
 #include "history_text.h"
 #include "outcome_bars.h"
 #include "run_history_model.h"
 #include "save_file.h"
+#include "screen_fit.h"
+#include "teaching_files.h"
+#include "teaching_texts.h"
 #include "theory_panel.h"
 
 namespace vesquin {
 namespace {
-
-// The history table copies the whole history with Ctrl+C, not just the current cell.
-class HistoryTable : public QTableView {
-  public:
-    HistoryTable(std::function<void()> copy, QWidget* parent)
-        : QTableView(parent), m_copy(std::move(copy)) {}
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->matches(QKeySequence::Copy)) {
-            m_copy();
-            event->accept();
-            return;
-        }
-        QTableView::keyPressEvent(event);
-    }
-
-  private:
-    std::function<void()> m_copy;
-};
 
 QPushButton* NewButton(const QString& text, const QString& accessibleName, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setAccessibleName(accessibleName);
     button->setAutoDefault(true);
     return button;
-}
-
-QString InDocuments(const QString& fileName) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(fileName);
 }
 
 }  // namespace
@@ -72,11 +52,22 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     setWindowTitle(QStringLiteral("Vesquin: gráficos y teoría"));
     setAccessibleName(windowTitle());
 
-    m_convergence = new ConvergenceChart(this);
-    m_bars = new OutcomeBars(history.symbols(), this);
-    m_theory = new TheoryPanel(history.symbols(), this);
+    // Everything sits in a scroll area: on a small or magnified screen the view
+    // scrolls, and no chart, label or column is squeezed into a cut text.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("teachingScroll"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    auto* content = new QWidget(m_scroll);
+    content->setObjectName(QStringLiteral("teachingContent"));
+    m_content = content;
 
-    auto* historyBox = new QGroupBox(QStringLiteral("Historial de ejecuciones"), this);
+    m_convergence = new ConvergenceChart(history.symbols(), content);
+    m_bars = new OutcomeBars(history.symbols(), content);
+    m_theory = new TheoryPanel(history.symbols(), content);
+
+    auto* historyBox = new QGroupBox(QStringLiteral("Historial de ejecuciones"), content);
     historyBox->setObjectName(QStringLiteral("historyBox"));
     m_table = new HistoryTable([this] { copyHistory(); }, historyBox);
     m_table->setObjectName(QStringLiteral("historyTable"));
@@ -92,9 +83,15 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->arrangeColumns(m_history.symbols());
+    m_table->setMinimumHeight(140);
 
+    m_repeatButton = NewButton(QStringLiteral("&Repetir"),
+                               QStringLiteral("Repetir la ejecución elegida"), historyBox);
+    m_repeatButton->setObjectName(QStringLiteral("repeatButton"));
+    m_repeatButton->setToolTip(
+        QStringLiteral("Vuelve a hacer la ejecución elegida, con sus ensayos y su semilla"));
     m_emptyButton = NewButton(QStringLiteral("&Vaciar historial"),
                               QStringLiteral("Vaciar historial"), historyBox);
     m_copyButton =
@@ -108,30 +105,43 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_csvButton->setObjectName(QStringLiteral("saveCsvButton"));
     m_imageButton->setObjectName(QStringLiteral("saveImageButton"));
 
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {m_emptyButton, m_copyButton, m_csvButton, m_imageButton})
-        buttons->addWidget(button);
-    buttons->addStretch();
+    // Two rows of buttons: the run's commands, then the files', so the history
+    // stays narrow enough to stand beside the theory.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_repeatButton, 0, 0);
+    buttons->addWidget(m_emptyButton, 0, 1);
+    buttons->addWidget(m_copyButton, 0, 2);
+    buttons->addWidget(m_csvButton, 1, 0);
+    buttons->addWidget(m_imageButton, 1, 1);
+    buttons->setColumnStretch(3, 1);
     auto* historyLayout = new QVBoxLayout(historyBox);
     historyLayout->addWidget(m_table);
     historyLayout->addLayout(buttons);
 
-    auto* charts = new QHBoxLayout;
-    charts->addWidget(m_convergence, 3);
-    charts->addWidget(m_bars, 2);
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(m_theory, 2);
-    lower->addWidget(historyBox, 3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(charts, 3);
-    layout->addLayout(lower, 2);
+    m_charts = new QHBoxLayout;
+    m_charts->addWidget(m_convergence, 3);
+    m_charts->addWidget(m_bars, 2);
+    m_lower = new QHBoxLayout;
+    m_lower->addWidget(m_theory, 2);
+    m_lower->addWidget(historyBox, 3);
+    auto* layout = new QVBoxLayout(content);
+    layout->addLayout(m_charts, 3);
+    layout->addLayout(m_lower, 2);
+    m_scroll->setWidget(content);
+    m_rows.add(m_charts);
+    m_rows.add(m_lower);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_scroll);
 
     // Keyboard order: the table, then its buttons (the charts and the theory are read-only).
-    QWidget::setTabOrder(m_table, m_emptyButton);
+    QWidget::setTabOrder(m_table, m_repeatButton);
+    QWidget::setTabOrder(m_repeatButton, m_emptyButton);
     QWidget::setTabOrder(m_emptyButton, m_copyButton);
     QWidget::setTabOrder(m_copyButton, m_csvButton);
     QWidget::setTabOrder(m_csvButton, m_imageButton);
 
+    connect(m_repeatButton, &QPushButton::clicked, this, &TeachingView::repeatSelectedRun);
     connect(m_emptyButton, &QPushButton::clicked, this, &TeachingView::emptyHistory);
     connect(m_copyButton, &QPushButton::clicked, this, &TeachingView::copyHistory);
     connect(m_csvButton, &QPushButton::clicked, this, &TeachingView::saveCsv);
@@ -140,10 +150,16 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
             &TeachingView::showSelectedRun);
     connect(&m_history, &QAbstractItemModel::rowsInserted, this, &TeachingView::followNewRun);
     connect(&m_history, &QAbstractItemModel::modelReset, this, &TeachingView::showSelectedRun);
+    // The total row changes with every run; when it is on show, so do the charts.
+    connect(&m_history, &QAbstractItemModel::dataChanged, this, [this] {
+        if (m_history.isTotalRow(selectedRow())) showSelectedRun();
+    });
 
-    resize(1200, 780);
+    // As large as the charts read well, within the screen; what does not fit scrolls.
+    setGeometry(
+        FittedGeometry(screen() ? screen() : QGuiApplication::primaryScreen(), QSize(1200, 780)));
     applyTheme();
-    if (m_history.rowCount() > 0) selectRow(m_history.rowCount() - 1);
+    if (m_history.runCount() > 0) selectRow(m_history.runCount() - 1);
     showSelectedRun();
     m_table->setFocus();
 }
@@ -160,25 +176,61 @@ void TeachingView::selectRow(int row) {
     m_table->scrollTo(m_history.index(row, 0));
 }
 
+void TeachingView::reflow() {
+    // A row too narrow for its two panels side by side (a projector, a magnified
+    // screen) puts one above the other, so that only the height scrolls.
+    const QMargins margins = m_content->layout()->contentsMargins();
+    // Room for a vertical scroll bar, and as much again for the frames around it.
+    m_rows.reflow(m_scroll->width() -
+                  2 * m_scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - margins.left() -
+                  margins.right());
+}
+
+void TeachingView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    reflow();
+}
+
+void TeachingView::showEvent(QShowEvent* event) {
+    // Only now are the fonts and the style settled, and so the panels' least
+    // widths; the charts settle theirs once laid out, a moment later.
+    reflow();
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, &TeachingView::reflow);
+}
+
 void TeachingView::showSelectedRun() {
-    const HistoryEntry* entry = m_history.entry(selectedRow());
+    const int row = selectedRow();
+    const HistoryEntry* entry = m_history.entry(row);
     const RunRecord* run = entry ? &entry->record : nullptr;
     m_convergence->showRun(run);
     m_bars->showRun(run);
     m_theory->showRun(entry);
+    m_repeatButton->setEnabled(entry && !m_history.isTotalRow(row));
 }
 
 void TeachingView::followNewRun() {
     // A new run is what the teacher has just shown on the main window: show it.
-    selectRow(m_history.rowCount() - 1);
+    selectRow(m_history.runCount() - 1);
+}
+
+void TeachingView::repeatSelectedRun() {
+    const int row = selectedRow();
+    const HistoryEntry* entry = m_history.entry(row);
+    if (!entry || m_history.isTotalRow(row)) return;
+    const RunRecord& earlier = entry->record;
+    auto again = PerformRun(std::to_string(earlier.trials), m_source, m_history.symbols(),
+                            kRunMaximumTrials, earlier.seed);
+    // A run in the history was performed once with this count: it cannot be refused now.
+    if (const auto* record = std::get_if<RunRecord>(&again)) m_history.append(*record);
 }
 
 void TeachingView::emptyHistory() {
-    if (m_history.rowCount() == 0) return;
+    if (m_history.runCount() == 0) return;
     QMessageBox ask(QMessageBox::Question, windowTitle(),
                     QStringLiteral("¿Vaciar el historial? Se borrarán las %1 ejecuciones "
                                    "anotadas; las que no se hayan copiado o guardado se perderán.")
-                        .arg(m_history.rowCount()),
+                        .arg(m_history.runCount()),
                     QMessageBox::NoButton, this);
     QPushButton* empty = ask.addButton(QStringLiteral("Vaciar"), QMessageBox::DestructiveRole);
     QPushButton* keep = ask.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
@@ -192,28 +244,23 @@ void TeachingView::emptyHistory() {
 void TeachingView::copyHistory() {
     const std::vector<HistoryEntry>& entries = m_history.history().entries();
     QApplication::clipboard()->setText(
-        QString::fromStdString(HistoryTabText(entries, m_history.symbols())));
+        QString::fromStdString(HistoryTabText(entries, m_history.symbols(), TotalRow::Included)));
 }
 
 QImage TeachingView::chartsImage() {
-    const QPixmap left = m_convergence->grab();
-    const QPixmap right = m_bars->grab();
-    QImage image(left.width() + right.width(), std::max(left.height(), right.height()),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(left.devicePixelRatio());
-    image.fill(palette().color(QPalette::Window));
-    QPainter painter(&image);
-    painter.drawPixmap(0, 0, left);
-    painter.drawPixmap(QPointF(left.width() / left.devicePixelRatio(), 0), right);
-    painter.end();
-    return image;
+    const HistoryEntry* entry = m_history.entry(selectedRow());
+    const QString caption =
+        entry ? QString::fromStdString(ChartsCaption(*entry, m_history.symbols())) : QString();
+    return ComposeChartsImage(*m_convergence, *m_bars, caption, palette().color(QPalette::Window),
+                              palette().color(QPalette::WindowText));
 }
 
 bool TeachingView::saveCsvTo(const QString& path) {
-    const std::string csv = HistoryCsv(m_history.history().entries(), m_history.symbols());
+    const std::string csv =
+        HistoryCsv(m_history.history().entries(), m_history.symbols(), TotalRow::Included);
     const QString error =
         SaveWholeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
-    if (!error.isEmpty()) tellSaveFailure(path, error);
+    if (!error.isEmpty()) TellSaveFailure(this, path, error);
     return error.isEmpty();
 }
 
@@ -226,45 +273,22 @@ bool TeachingView::saveImageTo(const QString& path) {
         error = QStringLiteral("no se pudo componer la imagen");
     else
         error = SaveWholeFile(path, png);
-    if (!error.isEmpty()) tellSaveFailure(path, error);
+    if (!error.isEmpty()) TellSaveFailure(this, path, error);
     return error.isEmpty();
 }
 
 void TeachingView::saveCsv() {
-    const QString path = askSavePath(QStringLiteral("Guardar el historial como CSV"),
+    const QString path = AskSavePath(this, QStringLiteral("Guardar el historial como CSV"),
                                      QStringLiteral("Vesquin - historial.csv"),
                                      QStringLiteral("Archivos CSV (*.csv)"), QStringLiteral("csv"));
     if (!path.isEmpty()) saveCsvTo(path);
 }
 
 void TeachingView::saveImage() {
-    const QString path = askSavePath(QStringLiteral("Guardar los gráficos como imagen"),
+    const QString path = AskSavePath(this, QStringLiteral("Guardar los gráficos como imagen"),
                                      QStringLiteral("Vesquin - gráficos.png"),
                                      QStringLiteral("Imágenes PNG (*.png)"), QStringLiteral("png"));
     if (!path.isEmpty()) saveImageTo(path);
-}
-
-QString TeachingView::askSavePath(const QString& title, const QString& fileName,
-                                  const QString& filter, const QString& suffix) {
-    // The dialog itself asks before replacing an existing file.
-    QFileDialog dialog(this, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(InDocuments(fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
-
-void TeachingView::tellSaveFailure(const QString& path, const QString& error) {
-    QMessageBox box(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("No se ha podido guardar «%1»: %2. No se ha escrito nada; "
-                                   "prueba con otra carpeta o libera espacio en el disco.")
-                        .arg(QDir::toNativeSeparators(path), error),
-                    QMessageBox::NoButton, this);
-    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
-    box.exec();
 }
 
 void TeachingView::keyPressEvent(QKeyEvent* event) {

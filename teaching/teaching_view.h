@@ -4,21 +4,26 @@
 
 // "Vesquin: gráficos y teoría", the teaching view: the convergence chart, the
 // bars and the exact theory for the selected run (the last one unless the user
-// picks another), and the history of every run with copy and save commands.
-// Escape closes it. It shows the history it is given and never changes a run.
+// picks another, or the total row), and the history of every run with copy,
+// save and repeat commands. It opens within the screen it is on, scrolling what
+// does not fit. Escape closes it. It never changes a run; Repetir adds a new one.
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
 
 #include "number_text.h"
+#include "screen_fit.h"
+#include "uniform_source.h"
 
+class QBoxLayout;
 class QPushButton;
-class QTableView;
+class QScrollArea;
 
 namespace vesquin {
 
 class ConvergenceChart;
+class HistoryTable;
 class OutcomeBars;
 class RunHistoryModel;
 class TheoryPanel;
@@ -33,8 +38,13 @@ class TeachingView : public QWidget {
     int selectedRow() const;
     void selectRow(int row);
 
-    // The two charts side by side, as "Guardar imagen…" saves them.
+    // The two charts side by side, as "Guardar imagen…" saves them, with a line
+    // under them naming the run shown (count, seed and date).
     QImage chartsImage();
+
+    // "Repetir": performs the selected run again, with its count and seed, and
+    // adds it to the history (which then shows it). Nothing on the total row.
+    void repeatSelectedRun();
 
     // The commands behind the buttons, without their file dialogs. Each returns
     // whether it succeeded; a failed save has told the user why in a warning.
@@ -45,6 +55,8 @@ class TeachingView : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void showSelectedRun();
@@ -52,20 +64,25 @@ class TeachingView : public QWidget {
     void emptyHistory();
     void saveCsv();
     void saveImage();
-    QString askSavePath(const QString& title, const QString& fileName, const QString& filter,
-                        const QString& suffix);
-    void tellSaveFailure(const QString& path, const QString& error);
+    void reflow();
     void applyTheme();
 
     RunHistoryModel& m_history;
     ConvergenceChart* m_convergence = nullptr;
     OutcomeBars* m_bars = nullptr;
     TheoryPanel* m_theory = nullptr;
-    QTableView* m_table = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_content = nullptr;
+    QBoxLayout* m_charts = nullptr;  // the two charts, side by side or one above the other
+    QBoxLayout* m_lower = nullptr;   // the theory and the history, likewise
+    PanelRows m_rows;                // the charts' row and the lower row
+    HistoryTable* m_table = nullptr;
+    QPushButton* m_repeatButton = nullptr;
     QPushButton* m_emptyButton = nullptr;
     QPushButton* m_copyButton = nullptr;
     QPushButton* m_csvButton = nullptr;
     QPushButton* m_imageButton = nullptr;
+    UniformSource m_source;  // reseeded by every repeated run
 };
 
 }  // namespace vesquin

@@ -44,6 +44,7 @@ MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
     connect(m_controls.clearButton, &QPushButton::clicked, this, &MainWindow::clear);
     connect(m_controls.printButton, &QPushButton::clicked, this, &MainWindow::print);
     connect(m_controls.endButton, &QPushButton::clicked, this, &MainWindow::end);
+    connect(m_printCommand, &PrintCommand::finished, this, &MainWindow::printEnded);
 
     // The history is kept from the first run, so the teaching view shows every run
     // whenever it is first opened.
@@ -129,6 +130,17 @@ void MainWindow::print() {
         return line ? line->text().toStdString() : std::string();
     };
     m_printCommand->print(readBox);
+    if (!m_printCommand->isBusy()) return;
+    // Presses while the job is being sent are dropped; a greyed button says so.
+    // Disabling the focused button would pass the focus on, so it comes back after.
+    m_printHadFocus = m_controls.printButton->hasFocus();
+    m_controls.printButton->setEnabled(false);
+}
+
+void MainWindow::printEnded() {
+    m_controls.printButton->setEnabled(true);
+    if (m_printHadFocus) m_controls.printButton->setFocus();
+    m_printHadFocus = false;
 }
 
 void MainWindow::end() {

@@ -64,6 +64,7 @@ class MainWindow : public QWidget {
     void simulate();
     void clear();
     void print();
+    void printEnded();
     void end();
 
   private:
@@ -76,6 +77,7 @@ class MainWindow : public QWidget {
     RunHistoryModel* m_history = nullptr;
     std::unique_ptr<TeachingView> m_teachingView;
     PrintCommand* m_printCommand;  // a child of the window
+    bool m_printHadFocus = false;  // Imprimir had the focus when its print began
 };
 
 }  // namespace vesquin

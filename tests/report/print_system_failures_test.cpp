@@ -290,9 +290,12 @@ void PrintSystemFailuresTest::keepsTheWindowAnsweringWhileNoOneAnswers() {
 
     MessageCatcher catcher;
     QSignalSpy ended(command, &vesquin::PrintCommand::finished);
+    print->setFocus();
     print->click();
     QVERIFY(command->isBusy());
-    // Further presses while the print system is silent are ignored.
+    // Further presses while the print system is silent are ignored, and the
+    // greyed button shows it.
+    QVERIFY(!print->isEnabled());
     print->click();
     QTest::qWait(200);
     print->click();
@@ -308,6 +311,9 @@ void PrintSystemFailuresTest::keepsTheWindowAnsweringWhileNoOneAnswers() {
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QVERIFY2(elapsedMs >= 900 && elapsedMs < 5000, qPrintable(QString::number(elapsedMs)));
     QCOMPARE(ended.count(), 1);
+    // Usable again once the print has ended, with the focus where it was.
+    QVERIFY(print->isEnabled());
+    QCOMPARE(window->focusWidget(), print);
     QCOMPARE(catcher.messages().size(), 1);
     QCOMPARE(catcher.messages().first().text, kFailed);
     QCOMPARE(catcher.messages().first().informativeText,

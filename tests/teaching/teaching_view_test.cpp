@@ -72,7 +72,8 @@ QString Cell(const QAbstractItemModel& model, int row, vesquin::HistoryColumn co
 
 QStringList LastRowResults(const QAbstractItemModel& model) {
     using C = vesquin::HistoryColumn;
-    const int last = model.rowCount() - 1;
+    // The total row comes last; the last run is just above it.
+    const int last = model.rowCount() - 2;
     QStringList texts;
     for (C column :
          {C::OneCount, C::TwoCount, C::ThreeCount, C::OnePercent, C::TwoPercent, C::ThreePercent})
@@ -128,7 +129,7 @@ class TeachingViewTest : public QObject {
         if (!openFirst) QVERIFY(OpenView(window));
         const QAbstractItemModel* table =
             window.teachingView()->findChild<QTableView*>(QStringLiteral("historyTable"))->model();
-        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->rowCount(), 3);  // the two runs and the total
         QCOMPARE(LastRowResults(*table), WindowResults(window));
         QCOMPARE(Cell(*table, 1, vesquin::HistoryColumn::Trials), trials);
         QCOMPARE(Cell(*table, 1, vesquin::HistoryColumn::Number), QStringLiteral("2"));
@@ -147,12 +148,12 @@ class TeachingViewTest : public QObject {
                 Run(window, QString::fromLatin1(bad));
             QCOMPARE(answer.seen, 4);
         }
-        QCOMPARE(window.runHistory().rowCount(), 1);
+        QCOMPARE(window.runHistory().runCount(), 1);
         window.findChild<QPushButton*>(QStringLiteral("cmdBorrar"))->click();
         QCOMPARE(window.boxText(u"txtS1"), QString());
-        QCOMPARE(window.runHistory().rowCount(), 1);
+        QCOMPARE(window.runHistory().runCount(), 1);
         Run(window, QStringLiteral("30"));
-        QCOMPARE(window.runHistory().rowCount(), 2);
+        QCOMPARE(window.runHistory().runCount(), 2);
         QCOMPARE(Cell(window.runHistory(), 1, vesquin::HistoryColumn::Trials),
                  QStringLiteral("30"));
     }
@@ -276,8 +277,8 @@ class TeachingViewTest : public QObject {
         QCOMPARE(view->selectedRow(), 0);
         QCOMPARE(chart->runSeries(0)->points().last().x(), 100.0);
         QVERIFY(view->findChild<vesquin::TheoryPanel*>()->cellText(0, 4).endsWith(u'%'));
-        const QStringList chain{"historyTable", "emptyHistoryButton", "copyButton", "saveCsvButton",
-                                "saveImageButton"};
+        const QStringList chain{"historyTable", "repeatButton",  "emptyHistoryButton",
+                                "copyButton",   "saveCsvButton", "saveImageButton"};
         QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());
         for (int i = 1; i <= chain.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -305,9 +306,12 @@ class TeachingViewTest : public QObject {
         Run(window, QStringLiteral("1000"));
         Run(window, QStringLiteral("20"));
         TeachingView* view = OpenView(window);
-        const QString expected = QString::fromStdString(vesquin::HistoryTabText(
-            window.runHistory().history().entries(), vesquin::kSpanishSymbols));
-        QVERIFY(expected.count(u'\n') == 3);
+        const QString expected = QString::fromStdString(
+            vesquin::HistoryTabText(window.runHistory().history().entries(),
+                                    vesquin::kSpanishSymbols, vesquin::TotalRow::Included));
+        QVERIFY(expected.count(u'\n') == 4);
+        QVERIFY(expected.endsWith(QStringLiteral("\n")));
+        QVERIFY(expected.section(u'\n', 3, 3).startsWith(QStringLiteral("Total\t")));
         QApplication::clipboard()->clear();
         view->findChild<QPushButton*>(QStringLiteral("copyButton"))->click();
         QCOMPARE(QApplication::clipboard()->text(), expected);
@@ -334,13 +338,13 @@ class TeachingViewTest : public QObject {
             QCOMPARE(answer.seen, 1);
             QVERIFY(answer.text.contains(QStringLiteral("2 ejecuciones")));
         }
-        QCOMPARE(window.runHistory().rowCount(), 2);
+        QCOMPARE(window.runHistory().runCount(), 2);
         {
             MessageBoxAnswer answer(QStringLiteral("Vaciar"));
             empty->click();
             QCOMPARE(answer.seen, 1);
         }
-        QCOMPARE(window.runHistory().rowCount(), 0);
+        QCOMPARE(window.runHistory().runCount(), 0);
         QCOMPARE(view->selectedRow(), -1);
         QVERIFY(view->findChild<vesquin::ConvergenceChart*>()->runSeries(0)->points().isEmpty());
         // Numbering goes on: the notebook's next run is the third.
@@ -361,7 +365,8 @@ class TeachingViewTest : public QObject {
         QFile csv(csvPath);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const std::string expected =
-            vesquin::HistoryCsv(window.runHistory().history().entries(), vesquin::kSpanishSymbols);
+            vesquin::HistoryCsv(window.runHistory().history().entries(), vesquin::kSpanishSymbols,
+                                vesquin::TotalRow::Included);
         QCOMPARE(csv.readAll(), QByteArray::fromStdString(expected));
 
         const QString pngPath = folder.filePath(QStringLiteral("gráficos.png"));

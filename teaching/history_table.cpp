@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history_table.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyle>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "experiment_run.h"
+#include "history_text.h"
+
+namespace vesquin {
+
+HistoryTable::HistoryTable(std::function<void()> copy, QWidget* parent)
+    : QTableView(parent), m_copy(std::move(copy)) {}
+
+void HistoryTable::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        m_copy();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void HistoryTable::arrangeColumns(const LocaleSymbols& symbols) {
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The widest text each key column can ever hold: a run's number or the
+    // total's mark, the most trials a total holds, the largest seed.
+    const std::string mostTrials =
+        PatternFormat(static_cast<double>(kRunMaximumTrials), Pattern::Grouped, symbols);
+    const std::array<std::pair<HistoryColumn, std::string>, 3> keys{{
+        {HistoryColumn::Number, std::string(kTotalRowMark) + "0"},
+        {HistoryColumn::Trials, mostTrials},
+        {HistoryColumn::Seed, std::to_string(UINT64_MAX)},
+    }};
+    QFont bold = font();
+    bold.setBold(true);  // the total row is bold
+    const QFontMetrics metrics(bold);
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
+                        2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    for (int visual = 0; visual < static_cast<int>(keys.size()); ++visual) {
+        const int logical = static_cast<int>(keys[visual].first);
+        header->moveSection(header->visualIndex(logical), visual);
+        const int width = std::max(
+            metrics.horizontalAdvance(QString::fromStdString(keys[visual].second)) + padding,
+            header->sectionSizeHint(logical));
+        header->setSectionResizeMode(logical, QHeaderView::Fixed);
+        header->resizeSection(logical, width);
+    }
+}
+
+}  // namespace vesquin
