@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "theory.h"
+
 namespace vesquin {
 
 double MarginHalfWidth(double p, std::int32_t n) {
@@ -17,6 +19,15 @@ double MarginHalfWidth(double p, std::int32_t n) {
 MarginBand ChanceBand(double p, std::int32_t n) {
     const double half = MarginHalfWidth(p, n);
     return {std::clamp(p - half, 0.0, 1.0), std::clamp(p + half, 0.0, 1.0)};
+}
+
+std::vector<BandPoint> ChanceBandPoints(double p, std::int32_t lastTrials) {
+    std::vector<BandPoint> points;
+    for (const std::int32_t n : CheckpointTrials(lastTrials)) {
+        const MarginBand band = ChanceBand(p, n);
+        points.push_back({n, 100 * band.low, 100 * band.high});
+    }
+    return points;
 }
 
 double MarginUnits(double frequency, double p, std::int32_t n) {
@@ -36,9 +47,24 @@ std::string MarginVerdictText(double frequency, double p, std::int32_t n,
     const std::string verdict =
         InsideMargin(frequency, p, n) ? "dentro del margen." : "fuera del margen.";
     if (units == std::numeric_limits<double>::max())
-        return "Lejos de la teoría, que no deja margen: " + verdict;
+        return "Lejos de la teoría, que no deja margen, " + verdict;
     return "A " + PatternFormat(units, Pattern::TwoDecimals, symbols) +
-           " veces el margen de la teoría: " + verdict;
+           " veces el margen de la teoría, " + verdict;
+}
+
+std::array<std::string, 3> RunMarginLines(const RunRecord& run, const LocaleSymbols& symbols) {
+    static constexpr std::array<const char*, 3> kOutcomes{"Un plato roto", "Dos platos rotos",
+                                                          "Tres platos rotos"};
+    std::array<std::string, 3> lines;
+    if (run.trials < 1) return lines;
+    const std::array<Quotient, 3> percent = OutcomePercentages(run.tally, run.trials);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string verdict = MarginVerdictText(
+            percent[i].value() / 100, Theory().outcomes[i].percent / 100, run.trials, symbols);
+        verdict.front() = verdict.front() == 'A' ? 'a' : 'l';
+        lines[i] = std::string(kOutcomes[i]) + ": " + verdict;
+    }
+    return lines;
 }
 
 std::string MarginExplanation() {

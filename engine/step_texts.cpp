@@ -57,6 +57,8 @@ const StepControlLabels& StepLabels() {
         "¿Cuántos platos crees que se romperán más a menudo?",
         "¿Qué porcentaje de veces?",
         "Sin predicción",
+        "&Gráficos y teoría",
+        "E&nsayo a ensayo",
     };
     return labels;
 }

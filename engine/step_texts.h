@@ -40,6 +40,8 @@ struct StepControlLabels {
     std::string howMany;        // "¿Cuántos platos crees que se romperán más a menudo?"
     std::string howOften;       // "¿Qué porcentaje de veces?"
     std::string noPrediction;   // "Sin predicción"
+    std::string chartsTab;      // "&Gráficos y teoría", the teaching view's first tab
+    std::string stepsTab;       // "E&nsayo a ensayo", the tab of this pane
 };
 const StepControlLabels& StepLabels();
 

@@ -6,11 +6,6 @@
 
 namespace vesquin {
 
-std::int32_t PlateOf(float r, std::int32_t plates) {
-    const auto plate = static_cast<std::int32_t>(static_cast<float>(plates) * r + 1.0f);
-    return std::clamp(plate, std::int32_t{1}, std::max(plates, std::int32_t{1}));
-}
-
 RunTally AsRunTally(const StepTally& tally) {
     RunTally run;
     const auto count = [&tally](std::size_t i) {
@@ -23,29 +18,32 @@ RunTally AsRunTally(const StepTally& tally) {
     return run;
 }
 
-StepRun::StepRun(std::int32_t trials, std::uint64_t seed, std::int32_t shooters,
-                 std::int32_t plates)
+ExperimentTally AsExperimentTally(const StepTally& tally) {
+    return {tally.counts, tally.intactTotal};
+}
+
+StepRun::StepRun(std::int32_t trials, std::uint64_t seed, Experiment experiment)
     : m_trials(std::clamp(trials, std::int32_t{1}, kRunMaximumTrials)),
       m_seed(seed),
-      m_shooters(std::max(shooters, std::int32_t{1})),
-      m_plates(std::max(plates, std::int32_t{1})),
+      m_experiment(experiment),
       m_source(seed),
       m_checkpointTrials(CheckpointTrials(m_trials)) {
-    m_tally.counts.assign(static_cast<std::size_t>(m_shooters), 0);
+    m_tally.counts.assign(static_cast<std::size_t>(m_experiment.mostBroken()), 0);
 }
 
 TrialStep StepRun::drawTrial() {
     TrialStep step;
     step.trial = m_tally.trials + 1;
     const auto lane = static_cast<std::size_t>(m_tally.trials) % UniformSource::kLanes;
-    step.choices.reserve(static_cast<std::size_t>(m_shooters));
-    for (std::int32_t shooter = 0; shooter < m_shooters; ++shooter)
-        step.choices.push_back(PlateOf(m_source.next(lane), m_plates));
+    const std::int32_t shooters = m_experiment.shooters();
+    step.choices.reserve(static_cast<std::size_t>(shooters));
+    for (std::int32_t shooter = 0; shooter < shooters; ++shooter)
+        step.choices.push_back(PlateFor(m_source.next(lane), m_experiment.plates()));
     std::vector<std::int32_t> picked = step.choices;
     std::sort(picked.begin(), picked.end());
     step.broken =
         static_cast<std::int32_t>(std::unique(picked.begin(), picked.end()) - picked.begin());
-    step.intact = m_plates - step.broken;
+    step.intact = m_experiment.plates() - step.broken;
     return step;
 }
 

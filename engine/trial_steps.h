@@ -12,17 +12,13 @@
 #include <deque>
 #include <vector>
 
+#include "experiment.h"
 #include "experiment_run.h"
+#include "experiment_tally.h"
 #include "trial_tally.h"
 #include "uniform_source.h"
 
 namespace vesquin {
-
-// The plate, 1 to `plates`, for a uniform r in [0, 1): plates·r + 1 in single
-// precision, truncated, as PlateFor computes it for six plates (the sum is what
-// rounds, so this is 1 + floor(plates·r) save where the addition rounds up),
-// kept within 1..plates.
-std::int32_t PlateOf(float r, std::int32_t plates);
 
 // One trial as the pupil sees it. With 3 shooters and 6 plates, choices 4, 4, 1
 // give 2 broken and 4 intact.
@@ -35,7 +31,7 @@ struct TrialStep {
     friend bool operator==(const TrialStep&, const TrialStep&) = default;
 };
 
-// The tally so far: counts[b - 1] trials broke b plates, b from 1 to the shooters.
+// The tally so far: counts[b - 1] trials broke b plates, b from 1 to mostBroken().
 struct StepTally {
     std::int32_t trials = 0;
     std::vector<std::int32_t> counts;
@@ -46,16 +42,16 @@ struct StepTally {
 
 // The tally of three shooters as a whole run writes it; `tally` has three counts.
 RunTally AsRunTally(const StepTally& tally);
+// The tally as TallyExperiment writes it.
+ExperimentTally AsExperimentTally(const StepTally& tally);
 
 class StepRun {
   public:
     // How many of the last trials the run keeps for the list beside the drawing.
     static constexpr std::size_t kKeptSteps = 20;
 
-    // `trials` from 1 to kRunMaximumTrials, `shooters` and `plates` at least 1;
-    // values outside are brought within.
-    StepRun(std::int32_t trials, std::uint64_t seed, std::int32_t shooters = 3,
-            std::int32_t plates = 6);
+    // `trials` from 1 to kRunMaximumTrials; a count outside is brought within.
+    StepRun(std::int32_t trials, std::uint64_t seed, Experiment experiment = Experiment::Classic());
 
     // The next `count` trials in order, fewer at the end of the run, none after it.
     std::vector<TrialStep> Advance(std::int32_t count);
@@ -64,8 +60,7 @@ class StepRun {
     std::int32_t done() const { return m_tally.trials; }
     bool finished() const { return m_tally.trials >= m_trials; }
     std::uint64_t seed() const { return m_seed; }
-    std::int32_t shooters() const { return m_shooters; }
-    std::int32_t plates() const { return m_plates; }
+    const Experiment& experiment() const { return m_experiment; }
     const StepTally& tally() const { return m_tally; }
     // The last kKeptSteps trials, oldest first.
     const std::deque<TrialStep>& recent() const { return m_recent; }
@@ -79,8 +74,7 @@ class StepRun {
 
     std::int32_t m_trials;
     std::uint64_t m_seed;
-    std::int32_t m_shooters;
-    std::int32_t m_plates;
+    Experiment m_experiment;
     UniformSource m_source;
     StepTally m_tally;
     std::deque<TrialStep> m_recent;

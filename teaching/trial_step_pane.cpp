@@ -53,7 +53,7 @@ void TrialStepPane::restart() {
     setPlaying(false);
     const std::uint64_t seed = m_seed ? *m_seed : UniformSource().seed();
     m_run = std::make_unique<StepRun>(m_count->value(), seed);
-    m_scene->setExperiment(m_run->shooters(), m_run->plates());
+    m_scene->setExperiment(m_run->experiment().shooters(), m_run->experiment().plates());
     m_scene->showStep(std::nullopt);
     m_scene->setBreakProgress(1);
     m_recent->clear();
@@ -143,7 +143,7 @@ void TrialStepPane::moveTimer() {
 void TrialStepPane::showTally() {
     const ExactTheory& theory = Theory();
     QString text = Q(StepProgressText(m_run->done(), m_run->trials(), m_symbols));
-    for (std::int32_t broken = 1; broken <= m_run->shooters(); ++broken) {
+    for (std::int32_t broken = 1; broken <= m_run->experiment().mostBroken(); ++broken) {
         const auto index = static_cast<std::size_t>(broken - 1);
         const double percent = index < theory.outcomes.size() ? theory.outcomes[index].percent : 0;
         text += QLatin1Char('\n') + Q(StepTallyLine(m_run->tally(), broken, percent, m_symbols));

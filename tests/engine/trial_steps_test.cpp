@@ -80,47 +80,35 @@ TEST(StepRun, StopsAtItsCountAndKeepsOnlyTheLastTrials) {
     EXPECT_TRUE(steps.Advance(-3).empty());
 }
 
-TEST(StepRun, TalliesEveryNumberBrokenForOtherExperiments) {
+TEST(StepRun, StepsOtherExperimentsAsTheirWholeRuns) {
     struct Case {
         std::int32_t shooters, plates;
     };
-    for (const auto [shooters, plates] : {Case{1, 1}, Case{2, 6}, Case{5, 3}, Case{4, 10}}) {
-        StepRun steps(200, 11, shooters, plates);
-        const std::vector<TrialStep> all = steps.Advance(200);
-        std::int64_t intact = 0;
-        for (const TrialStep& step : all) {
-            ASSERT_EQ(step.choices.size(), static_cast<std::size_t>(shooters));
-            for (const std::int32_t plate : step.choices) {
-                EXPECT_GE(plate, 1);
-                EXPECT_LE(plate, plates);
+    // The smallest and largest sizes, and plates counts where the largest draw rounds up.
+    const Case cases[] = {{1, 2}, {2, 6}, {5, 3}, {4, 8}, {10, 16}, {10, 20}, {3, 6}};
+    for (const auto [shooters, plates] : cases) {
+        const Experiment experiment = std::get<Experiment>(Experiment::Make(shooters, plates));
+        for (const std::uint64_t seed : {2ull, 31337ull}) {
+            UniformSource source(seed);
+            const ExperimentTally whole =
+                TallyExperiment(experiment, 333, source, SupportedVectorUnits().back());
+            StepRun steps(333, seed, experiment);
+            std::int64_t intact = 0;
+            while (!steps.finished()) {
+                for (const TrialStep& step : steps.Advance(10)) {
+                    ASSERT_EQ(step.choices.size(), static_cast<std::size_t>(shooters));
+                    for (const std::int32_t plate : step.choices) {
+                        EXPECT_GE(plate, 1);
+                        EXPECT_LE(plate, plates);
+                    }
+                    EXPECT_EQ(step.broken + step.intact, plates);
+                    intact += step.intact;
+                }
             }
-            EXPECT_GE(step.broken, 1);
-            EXPECT_LE(step.broken, std::min(shooters, plates));
-            intact += step.intact;
+            EXPECT_EQ(AsExperimentTally(steps.tally()), whole) << shooters << " x " << plates;
+            EXPECT_EQ(steps.tally().intactTotal, intact);
         }
-        std::int32_t counted = 0;
-        for (const std::int32_t count : steps.tally().counts) counted += count;
-        EXPECT_EQ(counted, 200);
-        EXPECT_EQ(steps.tally().intactTotal, intact);
     }
-}
-
-TEST(PlateOf, DrawsSixPlatesExactlyAsTheTrialLoop) {
-    // 6r = 4 − 2^-22 sums to 5 in single precision: the floor of 6r alone would say 4.
-    const std::uint32_t edges[] = {0u,          0xFFu,      11184810u << 8, 11184811u << 8,
-                                   0x80000000u, 0xFFFFFFFFu};
-    for (const std::uint32_t bits : edges) {
-        const float r = UniformSource::toUnit(bits);
-        EXPECT_EQ(PlateOf(r, 6), PlateFor(r)) << bits;
-    }
-    EXPECT_EQ(PlateOf(UniformSource::toUnit(11184810u << 8), 6), 5);
-    UniformSource source(5);
-    for (int i = 0; i < 100000; ++i) {
-        const float r = source.next();
-        ASSERT_EQ(PlateOf(r, 6), PlateFor(r)) << r;
-    }
-    EXPECT_EQ(PlateOf(UniformSource::toUnit(0xFFFFFFFFu), 1000), 1000);
-    EXPECT_EQ(PlateOf(0.0f, 1), 1);
 }
 
 }  // namespace
