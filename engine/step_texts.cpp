@@ -59,6 +59,7 @@ const StepControlLabels& StepLabels() {
         "Sin predicción",
         "&Gráficos y teoría",
         "E&nsayo a ensayo",
+        "Partes de la vista",
     };
     return labels;
 }

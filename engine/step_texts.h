@@ -42,6 +42,7 @@ struct StepControlLabels {
     std::string noPrediction;   // "Sin predicción"
     std::string chartsTab;      // "&Gráficos y teoría", the teaching view's first tab
     std::string stepsTab;       // "E&nsayo a ensayo", the tab of this pane
+    std::string tabsName;       // "Partes de la vista", what a screen reader calls the tabs
 };
 const StepControlLabels& StepLabels();
 
