@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
     }
     // "Ensayo a ensayo" after a few trials, the last one still breaking and then still.
     if (auto* steps = view->findChild<vesquin::TrialStepPane*>()) {
-        view->findChild<QTabWidget*>()->setCurrentWidget(steps);
+        view->findChild<QTabWidget*>()->setCurrentIndex(1);
         steps->setSeed(7);
         steps->restart();
         steps->setReducedMotion(false);
