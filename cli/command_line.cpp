@@ -7,9 +7,10 @@
 #include <array>
 #include <string_view>
 
+#include "argument_check.h"
+#include "experiment_reading.h"
 #include "seed_text.h"
 #include "terminal_text.h"
-#include "uniform_source.h"
 
 namespace vesquin {
 namespace {
@@ -17,9 +18,11 @@ namespace {
 constexpr std::string_view kCount = "--ensayos";
 constexpr std::string_view kSeed = "--semilla";
 constexpr std::string_view kFormat = "--formato";
+constexpr std::string_view kShooters = "--tiradores";
+constexpr std::string_view kPlates = "--platos";
 constexpr std::string_view kVersion = "--version";
 constexpr std::array<std::string_view, 3> kHelp{"--ayuda", "-h", "--help"};
-constexpr std::array<std::string_view, 3> kWithValue{kCount, kSeed, kFormat};
+constexpr std::array<std::string_view, 5> kWithValue{kCount, kSeed, kFormat, kShooters, kPlates};
 
 bool IsHelp(std::string_view name) {
     return std::find(kHelp.begin(), kHelp.end(), name) != kHelp.end();
@@ -39,13 +42,19 @@ UsageError Problem(std::string text) {
     return UsageError{std::move(text)};
 }
 
+// One of the options below, with or without "=value". Such an argument after an option
+// that takes a value is the next option, not the value ("--ensayos --semilla 5" lacks the
+// count), whereas "--ensayos -5" hands "-5" to the count rules.
+bool IsOwnOption(std::string_view argument) {
+    const std::string_view name = NameOf(argument);
+    return TakesValue(name) || IsHelp(name) || name == kVersion;
+}
+
 }  // namespace
 
 bool NamesCommandLineOption(std::span<const std::string> arguments) {
-    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
-        const std::string_view name = NameOf(argument);
-        return TakesValue(name) || IsHelp(name) || name == kVersion;
-    });
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const std::string& argument) { return IsOwnOption(argument); });
 }
 
 std::variant<CommandLineRequest, UsageError> ParseCommandLine(
@@ -54,7 +63,8 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
     bool help = false;
     bool version = false;
     bool countGiven = false;
-    std::string_view lastWithValue;
+    std::optional<std::string_view> shootersText;
+    std::optional<std::string_view> platesText;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -67,31 +77,30 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
             continue;
         }
         if (!TakesValue(name)) {
-            if (argument.starts_with("-")) {
-                return Problem("opción desconocida " + QuotedForTerminal(argument));
-            }
-            return Problem("sobra " + QuotedForTerminal(argument));
+            return UnknownArgument(argument);
         }
 
         std::string_view value;
         if (inline_) {
             value = argument.substr(name.size() + 1);
-        } else if (i + 1 < arguments.size()) {
+        } else if (i + 1 < arguments.size() && !IsOwnOption(arguments[i + 1])) {
             value = arguments[++i];
         } else {
             return Problem("falta el valor de " + std::string(name));
         }
 
-        lastWithValue = name;
         if (name == kCount) {
             request.countText = std::string(value);
             countGiven = true;
         } else if (name == kSeed) {
             request.seed = ReadSeed(value);
             if (!request.seed) {
-                return Problem(QuotedForTerminal(value) + " no es una semilla: un entero de 0 a " +
-                               SeedText(kMaximumSeed) + ", sin separadores");
+                return Problem(SeedRefusal(QuotedForTerminal(value)));
             }
+        } else if (name == kShooters) {
+            shootersText = value;
+        } else if (name == kPlates) {
+            platesText = value;
         } else if (value == "texto") {
             request.format = OutputFormat::Text;
         } else if (value == "csv") {
@@ -100,6 +109,20 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
             request.format = OutputFormat::Json;
         } else {
             return Problem(QuotedForTerminal(value) + " no es un formato: texto, csv o json");
+        }
+    }
+
+    if (shootersText || platesText) {
+        // Judged once all are read, since a repeated option keeps its last value.
+        const auto experiment = ReadExperiment(shootersText, platesText);
+        if (const auto* failure = std::get_if<ExperimentFailure>(&experiment)) {
+            const std::string_view typed =
+                IsShootersFailure(*failure) ? *shootersText : *platesText;
+            if (!help && !version) {
+                return Problem(ExperimentRefusal(QuotedForTerminal(typed), *failure));
+            }
+        } else {
+            request.experiment = std::get<Experiment>(experiment);
         }
     }
 

@@ -7,6 +7,10 @@
 #include <variant>
 
 #include "command_line.h"
+#include "command_line_texts.h"
+#include "experiment_export.h"
+#include "experiment_record.h"
+#include "experiment_results_text.h"
 #include "run_export.h"
 #include "run_messages.h"
 #include "seed_text.h"
@@ -17,33 +21,10 @@
 namespace vesquin {
 namespace {
 
-constexpr std::string_view kUsage = "vesquin --ensayos N [--semilla S] [--formato texto|csv|json]";
-
 std::string HelpText(const CommandLineSetting& setting) {
-    const std::string maximum =
-        PatternFormat(static_cast<double>(setting.maximum), Pattern::Grouped, setting.symbols);
-    return "Uso: " + std::string(kUsage) +
-           "\n"
-           "Simula N veces a los tres tiradores y los seis platos sin abrir ninguna ventana\n"
-           "y escribe los resultados. Sin opciones, vesquin abre su ventana.\n"
-           "\n"
-           "  --ensayos N           cuántos ensayos: de 1 a " +
-           maximum +
-           "\n"
-           "  --semilla S           repite la tirada de esa semilla (de 0 a " +
-           SeedText(kMaximumSeed) +
-           ");\n"
-           "                        sin ella, la semilla sale del reloj y se escribe\n"
-           "  --formato F           texto (el informe, por omisión), csv o json\n"
-           "  -h, --ayuda, --help   esta ayuda\n"
-           "  --version             la versión\n"
-           "\n"
-           "Ejemplos:\n"
-           "  vesquin --ensayos 1000\n"
-           "  vesquin --ensayos=" +
-           maximum +
-           " --semilla 42 --formato json\n"
-           "  vesquin --ensayos 500 --formato csv > resultados.csv\n";
+    return CommandLineHelp(
+        PatternFormat(static_cast<double>(setting.maximum), Pattern::Grouped, setting.symbols),
+        SeedText(kMaximumSeed));
 }
 
 std::string Results(const RunRecord& record, OutputFormat format,
@@ -59,6 +40,35 @@ std::string Results(const RunRecord& record, OutputFormat format,
     return RunReportText(record, setting.symbols);
 }
 
+std::string ExperimentResults(const ExperimentRecord& record, OutputFormat format,
+                              const CommandLineSetting& setting) {
+    switch (format) {
+        case OutputFormat::Csv:
+            return ExperimentCsv(record, setting.version);
+        case OutputFormat::Json:
+            return ExperimentJson(record, setting.version);
+        case OutputFormat::Text:
+            break;
+    }
+    return ExperimentResultsText(record, setting.symbols);
+}
+
+// Performs the run asked for and writes it in its format, or the count's message.
+std::variant<std::string, RunError> PerformRequest(const CommandLineRequest& request,
+                                                   const CommandLineSetting& setting) {
+    UniformSource source;
+    if (request.experiment) {
+        const auto run = PerformExperimentRun(*request.experiment, request.countText, source,
+                                              setting.symbols, setting.maximum, request.seed);
+        if (const auto* error = std::get_if<RunError>(&run)) return *error;
+        return ExperimentResults(std::get<ExperimentRecord>(run), request.format, setting);
+    }
+    const auto run =
+        PerformRun(request.countText, source, setting.symbols, setting.maximum, request.seed);
+    if (const auto* error = std::get_if<RunError>(&run)) return *error;
+    return Results(std::get<RunRecord>(run), request.format, setting);
+}
+
 // Writes `text` and reports whether it reached its destination (a full disk, a closed
 // pipe or a redirection to /dev/full must not pass for success).
 bool Write(std::ostream& stream, std::string_view text) {
@@ -69,12 +79,16 @@ bool Write(std::ostream& stream, std::string_view text) {
 
 }  // namespace
 
+std::string UsageErrorText(const UsageError& error) {
+    return "vesquin: " + error.problem + ". Uso: " + std::string(CommandLineUsage()) +
+           " (más en «vesquin --ayuda»)";
+}
+
 int RunCommandLine(std::span<const std::string> arguments, const CommandLineSetting& setting,
                    std::ostream& out, std::ostream& err) {
     const auto parsed = ParseCommandLine(arguments);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        err << "vesquin: " << usage->problem << ". Uso: " << kUsage
-            << " (más en «vesquin --ayuda»)\n";
+        err << UsageErrorText(*usage) << '\n';
         return kExitUsage;
     }
     const auto& request = std::get<CommandLineRequest>(parsed);
@@ -88,15 +102,13 @@ int RunCommandLine(std::span<const std::string> arguments, const CommandLineSett
             output = "vesquin " + setting.version + "\n";
             break;
         case CommandLineRequest::Action::Run: {
-            UniformSource source;
-            const auto run = PerformRun(request.countText, source, setting.symbols, setting.maximum,
-                                        request.seed);
-            if (const auto* error = std::get_if<RunError>(&run)) {
+            auto performed = PerformRequest(request, setting);
+            if (const auto* error = std::get_if<RunError>(&performed)) {
                 err << TerminalSafe(RunFailureMessage(request.countText, *error, setting.symbols))
                     << '\n';
                 return kExitUsage;
             }
-            output = Results(std::get<RunRecord>(run), request.format, setting);
+            output = std::move(std::get<std::string>(performed));
             break;
         }
     }

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "command_line.h"
 #include "experiment_run.h"
 #include "number_text.h"
 
@@ -29,9 +30,15 @@ struct CommandLineSetting {
 
 // Carries out the arguments after the program's name (see ParseCommandLine) and
 // returns the exit status. --ensayos performs one run and writes it in the format
-// asked for; a bad count writes the window's message (RunFailureMessage), and a bad
-// option a one-line usage hint, to `err` with status 2. --ayuda writes a short Spanish
-// usage text and --version "vesquin 1.00".
+// asked for: the window's puzzle in today's forms (RunReportText, RunJson, RunCsv), or,
+// when --tiradores or --platos is given, that experiment's run in the general forms
+// (ExperimentResultsText, ExperimentJson, ExperimentCsv); a bad count writes the window's message
+// (RunFailureMessage), and a bad option a one-line usage hint, to `err` with status 2. --ayuda
+// writes a short Spanish usage text and --version "vesquin 1.00". Every usage error in one form,
+// the program's name first and the usage hint after: "vesquin: falta el valor de --ensayos. Uso:
+// vesquin --ensayos N [...] (más en «vesquin --ayuda»)", without the line's end.
+std::string UsageErrorText(const UsageError& error);
+
 int RunCommandLine(std::span<const std::string> arguments, const CommandLineSetting& setting,
                    std::ostream& out, std::ostream& err);
 

@@ -6,11 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "run_messages.h"
+
 namespace vesquin {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-constexpr std::size_t kLongestQuoted = 40;
 
 // The length of the valid UTF-8 sequence at the start of `text`, or 0.
 std::size_t SequenceLength(std::string_view text, char32_t& codePoint) {
@@ -69,18 +70,9 @@ std::string TerminalSafe(std::string_view text) {
 }
 
 std::string QuotedForTerminal(std::string_view text) {
-    std::string quoted = "«";
-    std::size_t characters = 0;
-    bool cut = false;
-    ForEachSafeCharacter(text, [&](std::string_view character) {
-        if (characters == kLongestQuoted) {
-            cut = true;
-            return;
-        }
-        quoted += character;
-        ++characters;
-    });
-    return quoted + (cut ? "…»" : "»");
+    // The count messages' isolation, so that a typed right-to-left override cannot
+    // reorder the sentence around the value; then no control reaches the terminal.
+    return "«" + TerminalSafe(IsolatedTypedText(text)) + "»";
 }
 
 }  // namespace vesquin

@@ -17,7 +17,9 @@ namespace vesquin {
 // accents and symbols included, pass unchanged: "1.000,5" stays "1.000,5".
 std::string TerminalSafe(std::string_view text);
 
-// TerminalSafe(text) between « and », cut to 40 characters and "…" when longer.
+// The text between « and » as the count messages quote it (IsolatedTypedText: cut to 40
+// characters and "…", inside U+2068 … U+2069), made TerminalSafe: "abc" gives
+// "«\u2068abc\u2069»".
 std::string QuotedForTerminal(std::string_view text);
 
 }  // namespace vesquin

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cups_page.h"
 
+#include "cups_library.h"
+
 #include <QMarginsF>
 #include <QPageSize>
 #include <QSizeF>
@@ -13,19 +15,19 @@ namespace {
 constexpr int kFinestGrid = 1200;  // dots per inch
 
 int integerIn(ipp_t* collection, const char* name, int fallback) {
-    ipp_attribute_t* attribute = ippFindAttribute(collection, name, IPP_TAG_INTEGER);
-    return attribute ? ippGetInteger(attribute, 0) : fallback;
+    ipp_attribute_t* attribute = Cups().ippFindAttribute(collection, name, IPP_TAG_INTEGER);
+    return attribute ? Cups().ippGetInteger(attribute, 0) : fallback;
 }
 
 }  // namespace
 
 PdfPage PageForDestination(http_t* http, cups_dest_t* dest, cups_dinfo_t* info) {
     PdfPage page = SavedReportPage();
-    if (ipp_attribute_t* mediaCol = cupsFindDestDefault(http, dest, info, "media-col")) {
-        ipp_t* media = ippGetCollection(mediaCol, 0);
+    if (ipp_attribute_t* mediaCol = Cups().cupsFindDestDefault(http, dest, info, "media-col")) {
+        ipp_t* media = Cups().ippGetCollection(mediaCol, 0);
         ipp_attribute_t* sizeAttribute =
-            ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION);
-        ipp_t* size = sizeAttribute ? ippGetCollection(sizeAttribute, 0) : nullptr;
+            Cups().ippFindAttribute(media, "media-size", IPP_TAG_BEGIN_COLLECTION);
+        ipp_t* size = sizeAttribute ? Cups().ippGetCollection(sizeAttribute, 0) : nullptr;
         const int width = size ? integerIn(size, "x-dimension", 0) : 0;
         const int length = size ? integerIn(size, "y-dimension", 0) : 0;
         if (width > 0 && length > 0) {
@@ -41,10 +43,11 @@ PdfPage PageForDestination(http_t* http, cups_dest_t* dest, cups_dinfo_t* info) 
                             QPageLayout::Portrait, margins, QPageLayout::Millimeter);
         }
     }
-    if (ipp_attribute_t* resolution = cupsFindDestDefault(http, dest, info, "printer-resolution")) {
+    if (ipp_attribute_t* resolution =
+            Cups().cupsFindDestDefault(http, dest, info, "printer-resolution")) {
         int vertical = 0;
         ipp_res_t units = IPP_RES_PER_INCH;
-        int horizontal = ippGetResolution(resolution, 0, &vertical, &units);
+        int horizontal = Cups().ippGetResolution(resolution, 0, &vertical, &units);
         if (units == IPP_RES_PER_CM) horizontal = static_cast<int>(horizontal * 2.54 + 0.5);
         // The document's grid is the printer's dots, refined to at least 1200 dpi:
         // a coarse grid rounds the font's average width, and 35 rounded widths

@@ -17,6 +17,7 @@
 #include <memory>
 #include <thread>
 
+#include "cups_library.h"
 #include "cups_page.h"
 #include "print_outcome.h"
 #include "report_pdf.h"
@@ -54,16 +55,16 @@ int keepWaiting(http_t*, void* data) {
 }
 
 struct HttpClose {
-    void operator()(http_t* http) const { httpClose(http); }
+    void operator()(http_t* http) const { Cups().httpClose(http); }
 };
 struct DestFree {
-    void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+    void operator()(cups_dest_t* dest) const { Cups().cupsFreeDests(1, dest); }
 };
 struct InfoFree {
-    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+    void operator()(cups_dinfo_t* info) const { Cups().cupsFreeDestInfo(info); }
 };
 struct IppFree {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t* ipp) const { Cups().ippDelete(ipp); }
 };
 
 QString fromCups(const char* text) {
@@ -71,7 +72,7 @@ QString fromCups(const char* text) {
 }
 
 QString lastErrorText() {
-    return fromCups(cupsLastErrorString());
+    return fromCups(Cups().cupsLastErrorString());
 }
 
 PrintOutcome failed(QString reason) {
@@ -91,9 +92,9 @@ QString namedDefault() {
 // default (perhaps because LPDEST or PRINTER names a queue that does not exist).
 PrintOutcome withoutDefault(http_t* http, const Deadline& deadline) {
     cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(http, &dests);
+    const int count = Cups().cupsGetDests2(http, &dests);
     if (deadline.expired) {
-        cupsFreeDests(count, dests);
+        Cups().cupsFreeDests(count, dests);
         return failed(NotRespondingText());
     }
     // "queue/instance" names an instance of a queue; queue names ignore case.
@@ -102,7 +103,7 @@ PrintOutcome withoutDefault(http_t* http, const Deadline& deadline) {
     bool namedExists = false;
     for (int i = 0; i < count; ++i)
         namedExists |= namedQueue.compare(fromCups(dests[i].name), Qt::CaseInsensitive) == 0;
-    cupsFreeDests(count, dests);
+    Cups().cupsFreeDests(count, dests);
     if (count == 0) return {PrintOutcome::Kind::NoPrinter, {}};
     return {PrintOutcome::Kind::NoDefaultPrinter, namedExists ? QString() : named};
 }
@@ -114,28 +115,29 @@ struct JobState {
 };
 
 JobState jobState(http_t* http, cups_dest_t* dest, int jobId) {
-    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 cupsGetOption("printer-uri-supported", dest->num_options, dest->options));
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
+    ipp_t* request = Cups().ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    Cups().ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+        Cups().cupsGetOption("printer-uri-supported", dest->num_options, dest->options));
+    Cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", jobId);
+    Cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                        Cups().cupsUser());
     static const char* const wanted[] = {"job-state", "job-state-reasons", "job-state-message"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  static_cast<int>(std::size(wanted)), nullptr, wanted);
-    const std::unique_ptr<ipp_t, IppFree> response(cupsDoRequest(http, request, "/"));
+    Cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                         static_cast<int>(std::size(wanted)), nullptr, wanted);
+    const std::unique_ptr<ipp_t, IppFree> response(Cups().cupsDoRequest(http, request, "/"));
     JobState job;
-    if (!response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) return job;
-    if (ipp_attribute_t* state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM))
-        job.state = ippGetInteger(state, 0);
+    if (!response || Cups().cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) return job;
+    if (ipp_attribute_t* state = Cups().ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM))
+        job.state = Cups().ippGetInteger(state, 0);
     if (ipp_attribute_t* reasons =
-            ippFindAttribute(response.get(), "job-state-reasons", IPP_TAG_KEYWORD)) {
-        for (int i = 0; i < ippGetCount(reasons); ++i)
-            job.reasons += fromCups(ippGetString(reasons, i, nullptr)) + QLatin1Char(' ');
+            Cups().ippFindAttribute(response.get(), "job-state-reasons", IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < Cups().ippGetCount(reasons); ++i)
+            job.reasons += fromCups(Cups().ippGetString(reasons, i, nullptr)) + QLatin1Char(' ');
     }
     if (ipp_attribute_t* message =
-            ippFindAttribute(response.get(), "job-state-message", IPP_TAG_TEXT))
-        job.message = fromCups(ippGetString(message, 0, nullptr));
+            Cups().ippFindAttribute(response.get(), "job-state-message", IPP_TAG_TEXT))
+        job.message = fromCups(Cups().ippGetString(message, 0, nullptr));
     return job;
 }
 
@@ -143,7 +145,7 @@ void cancelJob(http_t* http, cups_dest_t* dest, int jobId, Deadline& deadline) {
     // Bounded as well: a scheduler that stopped answering cannot keep us here.
     deadline.end = Clock::now() + 2s;
     deadline.expired = false;
-    cupsCancelDestJob(http, dest, jobId);
+    Cups().cupsCancelDestJob(http, dest, jobId);
 }
 
 // Sends `pdf` as one job; the failure, if the scheduler refused or lost it.
@@ -151,27 +153,29 @@ std::optional<QString> sendJob(http_t* http, cups_dest_t* dest, cups_dinfo_t* in
                                const QByteArray& pdf, const QString& printer, Deadline& deadline,
                                int& jobId) {
     const auto refusal = [&] {
-        return deadline.expired
-                   ? NotRespondingText()
-                   : RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), printer);
+        return deadline.expired ? NotRespondingText()
+                                : RefusalText(static_cast<int>(Cups().cupsLastError()),
+                                              lastErrorText(), printer);
     };
-    if (cupsCreateDestJob(http, dest, info, &jobId, kJobTitle, 0, nullptr) >
+    if (Cups().cupsCreateDestJob(http, dest, info, &jobId, kJobTitle, 0, nullptr) >
             IPP_STATUS_OK_EVENTS_COMPLETE ||
         jobId <= 0)
         return refusal();
-    if (cupsStartDestDocument(http, dest, info, jobId, kJobTitle, CUPS_FORMAT_PDF, 0, nullptr, 1) !=
-        HTTP_STATUS_CONTINUE)
+    if (Cups().cupsStartDestDocument(http, dest, info, jobId, kJobTitle, CUPS_FORMAT_PDF, 0,
+                                     nullptr, 1) != HTTP_STATUS_CONTINUE)
         return refusal();
     for (qsizetype done = 0; done < pdf.size(); done += kChunk) {
         const auto size = static_cast<size_t>(std::min<qsizetype>(kChunk, pdf.size() - done));
         if (deadline.cancelled->load() ||
-            cupsWriteRequestData(http, pdf.constData() + done, size) != HTTP_STATUS_CONTINUE) {
+            Cups().cupsWriteRequestData(http, pdf.constData() + done, size) !=
+                HTTP_STATUS_CONTINUE) {
             // Ends the request so that the scheduler's answer can be read.
-            cupsFinishDestDocument(http, dest, info);
+            Cups().cupsFinishDestDocument(http, dest, info);
             return refusal();
         }
     }
-    if (cupsFinishDestDocument(http, dest, info) > IPP_STATUS_OK_EVENTS_COMPLETE) return refusal();
+    if (Cups().cupsFinishDestDocument(http, dest, info) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return refusal();
     return std::nullopt;
 }
 
@@ -207,39 +211,43 @@ std::optional<QString> watchJob(http_t* http, cups_dest_t* dest, int jobId, cons
 
 PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
                                    const std::atomic<bool>& cancelled) {
+    if (LoadCupsLibrary() == nullptr) return failed(MissingCupsLibraryText());
     const PrintLimits& limits = request.limits;
     const auto started = Clock::now();
     Deadline deadline{started + limits.connect, &cancelled};
 
-    const std::unique_ptr<http_t, HttpClose> http(
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                     static_cast<int>(limits.connect.count()), nullptr));
+    const std::unique_ptr<http_t, HttpClose> http(Cups().httpConnect2(
+        Cups().cupsServer(), Cups().ippPort(), nullptr, AF_UNSPEC, Cups().cupsEncryption(), 1,
+        static_cast<int>(limits.connect.count()), nullptr));
     if (!http) {
         // Refused at once: no print system is running here, so no printer either.
         return Clock::now() - started >= limits.connect
                    ? failed(NotRespondingText())
                    : PrintOutcome{PrintOutcome::Kind::NoPrinter, {}};
     }
-    httpSetTimeout(http.get(), 0.1, keepWaiting, &deadline);
+    Cups().httpSetTimeout(http.get(), 0.1, keepWaiting, &deadline);
 
     const std::unique_ptr<cups_dest_t, DestFree> dest(
-        cupsGetNamedDest(http.get(), nullptr, nullptr));
+        Cups().cupsGetNamedDest(http.get(), nullptr, nullptr));
     if (deadline.expired) return failed(NotRespondingText());
     if (cancelled.load()) return failed(kCancelled);
     if (!dest) {
-        if (cupsLastError() >= IPP_STATUS_ERROR_INTERNAL)
-            return failed(RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), {}));
+        if (Cups().cupsLastError() >= IPP_STATUS_ERROR_INTERNAL)
+            return failed(
+                RefusalText(static_cast<int>(Cups().cupsLastError()), lastErrorText(), {}));
         return withoutDefault(http.get(), deadline);
     }
     const QString printer = fromCups(dest->name);
-    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    const char* state = Cups().cupsGetOption("printer-state", dest->num_options, dest->options);
     if (state && std::atoi(state) == IPP_PSTATE_STOPPED) return failed(StoppedPrinterText(printer));
 
-    const std::unique_ptr<cups_dinfo_t, InfoFree> info(cupsCopyDestInfo(http.get(), dest.get()));
+    const std::unique_ptr<cups_dinfo_t, InfoFree> info(
+        Cups().cupsCopyDestInfo(http.get(), dest.get()));
     if (deadline.expired) return failed(NotRespondingText());
     if (cancelled.load()) return failed(kCancelled);
     if (!info)
-        return failed(RefusalText(static_cast<int>(cupsLastError()), lastErrorText(), printer));
+        return failed(
+            RefusalText(static_cast<int>(Cups().cupsLastError()), lastErrorText(), printer));
 
     const QByteArray pdf =
         RenderReportPdf(request.writer, PageForDestination(http.get(), dest.get(), info.get()));

@@ -125,11 +125,6 @@ class RecordingPrinter : public ReportPrinter {
     std::vector<std::string> m_lines;
 };
 
-UniformSource& source() {
-    static UniformSource theSource;
-    return theSource;
-}
-
 }  // namespace
 
 const char* Answer(std::string text) {
@@ -142,9 +137,21 @@ LocaleSymbols SymbolsOf(const char* decimal, const char* grouping) {
     return LocaleSymbols{decimal, grouping};
 }
 
-RunHistory& History() {
-    static RunHistory history;
+ExperimentHistory& History() {
+    static ExperimentHistory history;
     return history;
+}
+
+UniformSource& Source() {
+    static UniformSource theSource;
+    return theSource;
+}
+
+std::optional<std::uint64_t> FixedSeed(double seed) {
+    if (seed >= 0 && seed <= static_cast<double>(kMaximumSeed) && seed == std::floor(seed)) {
+        return static_cast<std::uint64_t>(seed);
+    }
+    return std::nullopt;
 }
 
 }  // namespace vesquin::web
@@ -195,11 +202,7 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* countBytes, int co
     const LocaleSymbols symbols = symbolsOf(decimal, grouping);
     // The count as typed, every byte of it: a NUL inside is part of what the user gave.
     const std::string_view count(countBytes, countLength < 0 ? 0 : std::size_t(countLength));
-    std::optional<std::uint64_t> fixedSeed;
-    if (seed >= 0 && seed <= static_cast<double>(kMaximumSeed) && seed == std::floor(seed)) {
-        fixedSeed = static_cast<std::uint64_t>(seed);
-    }
-    const auto run = PerformRun(count, source(), symbols, kPageMaximumTrials, fixedSeed);
+    const auto run = PerformRun(count, Source(), symbols, kPageMaximumTrials, FixedSeed(seed));
     if (const auto* error = std::get_if<RunError>(&run)) {
         return answer("{\"ok\":false,\"failure\":" + JsonString(RunFailureName(error->failure)) +
                       ",\"message\":" + JsonString(RunFailureMessage(count, *error, symbols)) +
@@ -219,7 +222,7 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_simulate(const char* countBytes, int co
                        JsonNumber(at.tally.threeCount) + "]";
     }
     const RunTally& tally = record.tally;
-    const std::int32_t entry = History().add(record, time).number;
+    const std::int32_t entry = History().add(ClassicRecord(record), time).number;
     return answer("{\"ok\":true,\"entry\":" + JsonNumber(entry) +
                   ",\"seed\":" + JsonNumber(static_cast<std::int64_t>(record.seed)) +
                   ",\"trials\":" + JsonNumber(record.trials) + ",\"tally\":{\"one\":" +

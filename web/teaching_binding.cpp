@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vesquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the page's teaching panel asks of the engine: the exact theory beside a run,
-// the run's running frequencies for the convergence chart, the bars, and the run
-// history as a table, as tab-separated text for the clipboard and as CSV. All texts
+// What the page's teaching panel asks of the engine: the exact theory of a run's
+// experiment beside it, where its numbers come from, the run's running frequencies
+// for the convergence chart, the bars, and the run history as a table, as
+// tab-separated text for the clipboard and as CSV. All texts
 // come with the user's symbols; the numbers given for drawing are only places.
 
 #include <emscripten/emscripten.h>
@@ -13,13 +14,18 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "binding_state.h"
+#include "case_grid.h"
 #include "chart_palette.h"
+#include "experiment_history_text.h"
+#include "experiment_panel.h"
+#include "experiment_theory.h"
 #include "history_text.h"
 #include "json_text.h"
 #include "teaching_figures.h"
-#include "theory.h"
 
 namespace vesquin::web {
 namespace {
@@ -45,24 +51,51 @@ std::string JsonTexts(const Row& row) {
     return "[" + texts + "]";
 }
 
-const HistoryEntry* EntryNumbered(std::int32_t number) {
+template <typename Values>
+std::string JsonNumbers(const Values& values) {
+    std::string texts;
+    for (const auto& value : values) texts += (texts.empty() ? "" : ",") + JsonDouble(value);
+    return "[" + texts + "]";
+}
+
+const ExperimentEntry* EntryNumbered(std::int32_t number) {
     const auto& entries = History().entries();
     if (entries.empty()) return nullptr;
-    for (const HistoryEntry& entry : entries) {
+    for (const ExperimentEntry& entry : entries) {
         if (entry.number == number) return &entry;
     }
     return &entries.back();
 }
 
-// The desktop's light chart colours, which the page draws with.
-std::string JsonPalette() {
-    const ChartPalette& palette = ChartColours(false);
-    std::string outcomes;
-    for (const Rgb& colour : palette.outcomes)
-        outcomes += (outcomes.empty() ? "" : ",") + JsonString(HexColour(colour));
-    return "{\"background\":" + JsonString(HexColour(palette.background)) + ",\"outcomes\":[" +
-           outcomes + "],\"simulatedBar\":" + JsonString(HexColour(palette.simulatedBar)) +
+// The desktop's chart colours, light or dark, which the page draws with.
+std::string JsonPalette(bool dark) {
+    const ChartPalette& palette = ChartColours(dark);
+    const auto colours = [](const auto& list) {
+        std::string texts;
+        for (const Rgb& colour : list)
+            texts += (texts.empty() ? "" : ",") + JsonString(HexColour(colour));
+        return "[" + texts + "]";
+    };
+    return "{\"background\":" + JsonString(HexColour(palette.background)) +
+           ",\"outcomes\":" + colours(palette.outcomes) + ",\"series\":" + colours(palette.series) +
+           ",\"simulatedBar\":" + JsonString(HexColour(palette.simulatedBar)) +
            ",\"theoryBar\":" + JsonString(HexColour(palette.theoryBar)) + "}";
+}
+
+// Every ordered choice of a small experiment, cell by cell, with the key of its colours.
+std::string JsonGrid(const Experiment& experiment, const LocaleSymbols& symbols) {
+    const auto grid = DrawnCases(experiment);
+    if (!grid) return "{\"note\":" + JsonString(GridTooLargeText(experiment, symbols)) + "}";
+    std::string keys;
+    for (std::size_t j = 0; j < grid->brokenCounts.size(); ++j) {
+        keys += (keys.empty() ? "" : ",") +
+                JsonString(GridKeyText(std::int32_t(j) + 1, grid->brokenCounts[j], symbols));
+    }
+    // One digit a cell, row by row: the plates it breaks less one, 0 to 9.
+    std::string cells;
+    for (const std::int32_t broken : grid->broken) cells += char('0' + broken - 1);
+    return "{\"rows\":" + JsonNumber(grid->rows) + ",\"columns\":" + JsonNumber(grid->columns) +
+           ",\"cells\":" + JsonString(cells) + ",\"keys\":[" + keys + "]}";
 }
 
 }  // namespace
@@ -74,44 +107,56 @@ using namespace vesquin::web;
 extern "C" {
 
 // The panel for the history entry numbered `entry` (the latest run when there is no
-// such entry): theory lines, frequencies, bars, ticks of the trials axis, the charts'
-// colours, the history's header and how many rows it holds.
+// such entry), or, with no run at all, for the experiment of `shooters` and `plates`:
+// the statement, theory lines, means, the cases counted, the grid of every choice,
+// frequencies, bars, ticks of the trials axis, the charts' colours (dark ones with
+// `dark`), the history's header and how many rows it holds.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const char* grouping,
-                                                  int entry) {
+                                                  int entry, int shooters, int plates, int dark) {
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
-    const ExactTheory& theory = Theory();
-    const HistoryEntry* shown = EntryNumbered(entry);
-    const TheoryPanelTexts panel = ComposeTheoryPanel(theory, shown, symbols);
+    const ExperimentEntry* shown = EntryNumbered(entry);
+    const auto setUp = Experiment::Make(shooters, plates);
+    const Experiment experiment = shown ? shown->record.experiment
+                                  : std::holds_alternative<Experiment>(setUp)
+                                      ? std::get<Experiment>(setUp)
+                                      : Experiment::Classic();
+    const ExperimentTheory theory = TheoryOf(experiment);
+    const ExperimentPanelTexts panel = ComposeExperimentPanel(experiment, shown, symbols);
 
     std::string lines;
-    for (const TheoryLine& line : panel.outcomes) lines += JsonLine(line) + ",";
-    lines +=
+    for (const TheoryLine& line : panel.broken)
+        lines += (lines.empty() ? "" : ",") + JsonLine(line);
+    const std::string means =
         JsonLine(panel.modal) + "," + JsonLine(panel.meanIntact) + "," + JsonLine(panel.meanBroken);
 
-    std::string theoryBars;
-    std::string theoryTexts;
-    for (const OutcomeTheory& outcome : theory.outcomes) {
-        theoryBars += (theoryBars.empty() ? "" : ",") + JsonDouble(outcome.percent);
-        theoryTexts +=
-            (theoryTexts.empty() ? "" : ",") + JsonString(PercentText(outcome.percent, symbols));
+    std::vector<double> theoryBars;
+    std::vector<std::string> theoryTexts;
+    std::vector<std::string> names;
+    for (const BrokenTheory& broken : theory.broken) {
+        theoryBars.push_back(broken.percent);
+        theoryTexts.push_back(PercentText(broken.percent, symbols));
+        names.push_back(BrokenName(broken.platesBroken));
     }
 
     std::string run = "null";
     std::string frequencies;
     std::string ticks;
     if (shown) {
-        const auto percent = RunPercentages(shown->record);
+        const std::vector<Quotient> percent =
+            BrokenPercentages(shown->record.tally, shown->record.trials);
+        std::vector<double> values;
+        std::vector<std::string> texts;
+        for (const Quotient& each : percent) {
+            values.push_back(each.value());
+            texts.push_back(PercentText(each, symbols));
+        }
         run = "{\"number\":" + JsonNumber(shown->number) +
-              ",\"trials\":" + JsonNumber(shown->record.trials) + ",\"percent\":[" +
-              JsonDouble(percent[0].value()) + "," + JsonDouble(percent[1].value()) + "," +
-              JsonDouble(percent[2].value()) + "],\"texts\":[" +
-              JsonString(PercentText(percent[0], symbols)) + "," +
-              JsonString(PercentText(percent[1], symbols)) + "," +
-              JsonString(PercentText(percent[2], symbols)) + "]}";
-        for (const FrequencyPoint& point : RunningFrequencies(shown->record)) {
-            frequencies += (frequencies.empty() ? "[" : ",[") + JsonNumber(point.trials) + "," +
-                           JsonDouble(point.percent[0]) + "," + JsonDouble(point.percent[1]) + "," +
-                           JsonDouble(point.percent[2]) + "]";
+              ",\"trials\":" + JsonNumber(shown->record.trials) +
+              ",\"percent\":" + JsonNumbers(values) + ",\"texts\":" + JsonTexts(texts) + "}";
+        for (const BrokenFrequencies& point : RunningFrequencies(shown->record)) {
+            std::string row = JsonNumber(point.trials);
+            for (const double value : point.percent) row += "," + JsonDouble(value);
+            frequencies += (frequencies.empty() ? "[" : ",[") + row + "]";
         }
         // Decades from 1 up to the first at or past the run's trials.
         for (double power = 1;; power *= 10) {
@@ -121,15 +166,25 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         }
     }
 
-    const std::size_t rowCount = History().entries().size();
+    const auto& entries = History().entries();
+    const std::size_t rowCount = entries.size();
 
-    return Answer("{\"choices\":" + JsonString(panel.choices) +
-                  ",\"simulatedTitle\":" + JsonString(panel.simulatedTitle) + ",\"lines\":[" +
-                  lines + "],\"theoryPercent\":[" + theoryBars + "],\"theoryTexts\":[" +
-                  theoryTexts + "],\"run\":" + run + ",\"frequencies\":[" + frequencies +
-                  "],\"trialTicks\":[" + ticks + "],\"header\":" + JsonTexts(HistoryHeader()) +
-                  ",\"palette\":" + JsonPalette() +
-                  ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(rowCount)) + "}");
+    return Answer(
+        "{\"shooters\":" + JsonNumber(experiment.shooters()) + ",\"plates\":" +
+        JsonNumber(experiment.plates()) + ",\"statement\":" + JsonString(panel.statement) +
+        ",\"choices\":" + JsonString(panel.choices) + ",\"source\":" + JsonString(panel.source) +
+        ",\"convergenceDescription\":" + JsonString(ConvergenceDescription(experiment)) +
+        ",\"barsDescription\":" + JsonString(BarsDescription(experiment)) +
+        ",\"simulatedTitle\":" + JsonString(panel.simulatedTitle) + ",\"lines\":[" + lines +
+        "],\"means\":[" + means + "],\"possibleCases\":" + JsonString(panel.possibleCases) +
+        ",\"cases\":" + JsonTexts(panel.cases) + ",\"laplace\":" + JsonString(panel.laplace) +
+        ",\"grid\":" + JsonGrid(experiment, symbols) + ",\"names\":" + JsonTexts(names) +
+        ",\"theoryPercent\":" + JsonNumbers(theoryBars) +
+        ",\"theoryTexts\":" + JsonTexts(theoryTexts) + ",\"run\":" + run + ",\"frequencies\":[" +
+        frequencies + "],\"trialTicks\":[" + ticks +
+        "],\"header\":" + JsonTexts(ExperimentHistoryHeader(HistoryBrokenColumns(entries))) +
+        ",\"palette\":" + JsonPalette(dark != 0) +
+        ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(rowCount)) + "}");
 }
 
 // `count` rows of the history table from the `first`-th on (the oldest run is the
@@ -137,13 +192,14 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
 EMSCRIPTEN_KEEPALIVE const char* vesquin_history_rows(const char* decimal, const char* grouping,
                                                       int first, int count) {
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
-    const std::span<const HistoryEntry> entries(History().entries());
+    const std::span<const ExperimentEntry> entries(History().entries());
+    const std::int32_t columns = HistoryBrokenColumns(entries);
     const std::size_t from = std::min<std::size_t>(first < 0 ? 0 : first, entries.size());
     const std::size_t taken = std::min<std::size_t>(count < 0 ? 0 : count, entries.size() - from);
     std::string rows;
-    for (const HistoryEntry& each : entries.subspan(from, taken)) {
+    for (const ExperimentEntry& each : entries.subspan(from, taken)) {
         rows += (rows.empty() ? "" : ",") + std::string("{\"number\":") + JsonNumber(each.number) +
-                ",\"cells\":" + JsonTexts(ComposeHistoryRow(each, symbols)) + "}";
+                ",\"cells\":" + JsonTexts(ComposeExperimentRow(each, columns, symbols)) + "}";
     }
     return Answer("[" + rows + "]");
 }
@@ -153,7 +209,8 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_history_text(const char* decimal, const
                                                       int csv) {
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
     const auto& entries = History().entries();
-    return Answer(csv ? HistoryCsv(entries, symbols) : HistoryTabText(entries, symbols));
+    return Answer(csv ? ExperimentHistoryCsv(entries, symbols)
+                      : ExperimentHistoryTabText(entries, symbols));
 }
 
 // What to ask before the history is emptied: {"question":…,"empty":…,"keep":…}; the

@@ -43,6 +43,23 @@ export async function loadEngine() {
         }
     };
 
+    // As `call`, with each of the first `counted` texts followed by its byte length.
+    const callWithLengths = (fn, counted, texts, ...numbers) => {
+        const sizes = texts.map((text) => module.lengthBytesUTF8(text));
+        const pointers = texts.map((text, i) => {
+            const pointer = module._malloc(sizes[i] + 1);
+            module.stringToUTF8(text, pointer, sizes[i] + 1);
+            return pointer;
+        });
+        const given = pointers.flatMap((pointer, i) => (i < counted ? [pointer, sizes[i]] : [pointer]));
+        try {
+            const answer = fn(...given, ...numbers);
+            return answer ? textAt(answer) : '';
+        } finally {
+            pointers.forEach((pointer) => module._free(pointer));
+        }
+    };
+
     return {
         // The window's layout rows, with the maximum hint in the user's symbols.
         window: (symbols) =>
@@ -57,9 +74,22 @@ export async function loadEngine() {
         // A seed as the address gives it: {ok, seed} or {ok: false, message}.
         seed: (text) => JSON.parse(callWithLength(module._vesquin_seed, [text])),
         // The teaching panel for history entry `entry` (0: the latest run), with the
-        // number of rows the history holds.
-        teaching: (symbols, entry = 0) =>
-            JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry)),
+        // number of rows the history holds; with no run, for the set-up `experiment`
+        // ({shooters, plates}); in the dark charts' colours when `dark`.
+        teaching: (symbols, entry = 0, experiment = { shooters: 3, plates: 6 }, dark = false) =>
+            JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry,
+                            experiment.shooters, experiment.plates, dark ? 1 : 0)),
+        // The experiment panel's words and ranges.
+        experimentWords: () => JSON.parse(call(module._vesquin_experiment_words, [])),
+        // The experiment as typed: {ok, shooters, plates, statement} or {ok: false, field, message}.
+        experiment: (shooters, plates) =>
+            JSON.parse(callWithLengths(module._vesquin_experiment, 2, [shooters, plates])),
+        // One run of the experiment as typed: {ok, entry, seed, trials, shooters, plates,
+        // tally} or {ok: false, field, message}; a seed of null draws one from the clock.
+        simulateExperiment: (count, shooters, plates, symbols, seed, time) =>
+            JSON.parse(callWithLengths(module._vesquin_experiment_simulate, 3,
+                                       [count, shooters, plates, symbols.decimal, symbols.grouping, time],
+                                       seed === null ? -1 : seed)),
         // `count` history rows from the `first`-th on: [{number, cells}].
         historyRows: (symbols, first, count) =>
             JSON.parse(call(module._vesquin_history_rows, [symbols.decimal, symbols.grouping], first, count)),
@@ -83,5 +113,22 @@ export async function loadEngine() {
 export function localeSymbols(locales = undefined) {
     const parts = new Intl.NumberFormat(locales).formatToParts(1234567.5);
     const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
+    // As `call`, with each of the first `counted` texts followed by its byte length.
+    const callWithLengths = (fn, counted, texts, ...numbers) => {
+        const sizes = texts.map((text) => module.lengthBytesUTF8(text));
+        const pointers = texts.map((text, i) => {
+            const pointer = module._malloc(sizes[i] + 1);
+            module.stringToUTF8(text, pointer, sizes[i] + 1);
+            return pointer;
+        });
+        const given = pointers.flatMap((pointer, i) => (i < counted ? [pointer, sizes[i]] : [pointer]));
+        try {
+            const answer = fn(...given, ...numbers);
+            return answer ? textAt(answer) : '';
+        } finally {
+            pointers.forEach((pointer) => module._free(pointer));
+        }
+    };
+
     return { decimal: part('decimal') || '.', grouping: part('group') };
 }

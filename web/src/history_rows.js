@@ -68,8 +68,13 @@ export function createHistoryRows({ scroller, labelledBy, choose, rowsOf }) {
     });
 
     return {
+        // The columns widen when a larger experiment joins the history: every row is
+        // drawn again in the new shape.
         header(texts) {
-            if (!head.firstChild) head.append(tableElement('tr', {}, ...texts.map((text) => tableElement('th', { scope: 'col' }, text))));
+            const drawn = [...(head.firstChild?.children ?? [])].map((th) => th.textContent);
+            if (drawn.length === texts.length && drawn.every((text, i) => text === texts[i])) return;
+            head.replaceChildren(tableElement('tr', {}, ...texts.map((text) => tableElement('th', { scope: 'col' }, text))));
+            if (drawn.length) draw(true);
         },
         // The history now holds `count` rows: new runs' rows join at the foot, and
         // the view follows them there.

@@ -37,8 +37,9 @@ for (const text of new URLSearchParams(location.search).getAll('semilla')) {
     fixedSeed = reading.seed;
 }
 
-const teaching = createTeachingPanel({ engine, symbols, host: document.getElementById('app') });
 const dialog = document.getElementById('runFailure');
+const teaching = createTeachingPanel({ engine, symbols, host: document.getElementById('app'),
+                                       seed: () => fixedSeed, refused: tellRunFailure });
 const announcer = document.getElementById('announcer');
 
 // The trials of the run whose results the boxes show (none before a run and after
@@ -73,17 +74,21 @@ function clear() {
     box('txtNs').focus();
 }
 
-function tellRunFailure(message) {
+// The box whose text was refused, which takes the focus back after the message.
+let refusedBox = null;
+
+function tellRunFailure(message, refused = box('txtNs')) {
     document.getElementById('runFailureText').textContent = message;
-    dialog.showModal();
+    refusedBox = refused;
+    if (!dialog.open) dialog.showModal();
 }
 
-// After the message the count takes the focus again, its text selected, so that
-// the next key typed replaces it.
+// After the message the refused box takes the focus again, its text selected, so
+// that the next key typed replaces it.
 dialog.addEventListener('close', () => {
-    const count = box('txtNs');
-    count.focus();
-    count.select();
+    const refused = refusedBox?.isConnected ? refusedBox : box('txtNs');
+    refused.focus();
+    refused.select();
 });
 
 function fillReport() {
@@ -149,9 +154,37 @@ document.addEventListener('keydown', (event) => {
     simulate();
 });
 
+// The whole set-up in the address (vesquin.html?tiradores=4&platos=8&ensayos=1000&semilla=42)
+// opens the teaching panel on that experiment, with that run done when a count is
+// given. Values the panel's boxes would refuse get the same messages, after the
+// seed's if it was refused too, and the page opens all the same.
+const address = new URLSearchParams(location.search);
+const given = (name) => (address.has(name) ? address.getAll(name).at(-1) : undefined);
+const setUp = { shooters: given('tiradores'), plates: given('platos'), count: given('ensayos') };
+const addressRefusals = seedRefusal === null ? [] : [[seedRefusal, undefined]];
+
 document.getElementById('app').removeAttribute('aria-busy');
 box('cmdSimular').focus();
-if (seedRefusal !== null) tellRunFailure(seedRefusal);
+if (Object.values(setUp).some((text) => text !== undefined)) {
+    teaching.open();
+    teaching.experiment.set(setUp);
+    const reading = teaching.experiment.check(setUp.shooters ?? '3', setUp.plates ?? '6');
+    if (!reading.ok) {
+        addressRefusals.push([reading.message, document.getElementById(`experiment-${reading.field}`)]);
+    } else if (setUp.count !== undefined) {
+        const refusals = [];
+        const run = teaching.experiment.simulate((message, refused) => refusals.push([message, refused]));
+        if (!run) addressRefusals.push(...refusals);
+    }
+}
+// One message at a time: the next shows once the user has read the last.
+function tellAddressRefusals() {
+    const next = addressRefusals.shift();
+    if (!next) return;
+    tellRunFailure(next[0], next[1]);
+    if (addressRefusals.length) dialog.addEventListener('close', tellAddressRefusals, { once: true });
+}
+tellAddressRefusals();
 document.documentElement.dataset.ready = 'true';
 // Ready once the window built here has been drawn: the frame after this one starts.
 requestAnimationFrame(() => setTimeout(() => performance.mark('vesquin-drawn'), 0));

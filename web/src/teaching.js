@@ -1,11 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vesquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The teaching panel, the page's second view: the charts (teaching_charts.js), the
-// exact theory, and the history of this page's runs, which can be copied, downloaded
-// as CSV, and shown in the charts. Every number text comes from the engine; this
+// The teaching panel, the page's second view: its own experiment of any number of
+// shooters and plates (experiment_form.js), the charts (teaching_charts.js), the
+// exact theory of the run shown, the cases it is counted from (case_grid.js), and
+// the history of this page's runs, which can be copied, downloaded as CSV, and shown
+// in the charts. Every number text comes from the engine; this
 // module only places it. The history grows by the rows of new runs only, so that a
 // long one costs nothing to keep up to date.
+import { casesSection } from './case_grid.js';
+import { createExperimentForm } from './experiment_form.js';
 import { createHistoryRows } from './history_rows.js';
 import { chartLegend, chartStyle, convergenceChart, outcomeBars, svg, svgNs } from './teaching_charts.js';
 
@@ -16,14 +20,23 @@ function html(name, attributes = {}, ...children) {
     return element;
 }
 
-function theoryTable(figures) {
-    const head = html('tr', {}, html('td'), ...['Casos favorables', 'Probabilidad', 'Teoría', figures.simulatedTitle]
-        .map((text) => html('th', { scope: 'col' }, text)));
-    const rows = figures.lines.map((line) => html('tr', {},
-        html('th', { scope: 'row' }, line.label),
-        ...[line.favourable, line.fraction, line.theory, line.simulated].map((text) => html('td', {}, text))));
-    return html('table', { class: 'theory-table' },
-                html('caption', {}, 'Teoría exacta'), html('thead', {}, head), html('tbody', {}, ...rows));
+// The probabilities, one row for each number of broken plates; then, apart, the
+// means and the most probable number, which are no probabilities.
+function theoryTables(figures, words) {
+    const table = (className, caption, columns, lines, cells) => {
+        const head = html('tr', {}, html('td'), ...[...columns, figures.simulatedTitle]
+            .map((text) => html('th', { scope: 'col' }, text)));
+        const rows = lines.map((line) => html('tr', {},
+            html('th', { scope: 'row' }, line.label), ...[...cells(line), line.simulated].map((text) => html('td', {}, text))));
+        return html('table', { class: className },
+                    html('caption', {}, caption), html('thead', {}, head), html('tbody', {}, ...rows));
+    };
+    return [
+        table('theory-table', 'Teoría exacta',
+              ['Casos favorables', 'Probabilidad', 'Teoría'], figures.lines,
+              (line) => [line.favourable, line.fraction, line.theory]),
+        table('means-table', words.means, [words.exact, 'Teoría'], figures.means, (line) => [line.fraction, line.theory]),
+    ];
 }
 
 function download(name, blob) {
@@ -34,13 +47,25 @@ function download(name, blob) {
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
-export function createTeachingPanel({ engine, symbols, host }) {
+// `seed()` is the address's fixed seed or null; `refused(message, box)` tells the
+// user why a run of the panel's experiment was refused.
+export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     const panel = html('section', { id: 'teaching', 'aria-labelledby': 'teachingTitle', hidden: '' });
     host.after(panel);
     let shownEntry = 0;
+    let shownRun = null;  // the number of the run the panel shows, if any
     let returnFocus = null;
 
+    const words = engine.experimentWords();
+    const darkScheme = window.matchMedia?.('(prefers-color-scheme: dark)');
+    const form = createExperimentForm({
+        engine, symbols, words, seed, refused,
+        simulated() { shownEntry = 0; render(); },
+        // Before the first run the panel shows the theory of the experiment set up.
+        changed() { if (!panel.hidden && shownRun === null) render(); },
+    });
     const charts = html('div', { class: 'teaching-charts' });
+    const cases = html('div', { class: 'teaching-cases-host' });
     const theory = html('div', { class: 'teaching-theory' });
     const choices = html('p', { class: 'teaching-choices' });
     const historyBody = html('div', { class: 'history-scroll', tabindex: '0', role: 'region',
@@ -52,7 +77,7 @@ export function createTeachingPanel({ engine, symbols, host }) {
 
     panel.append(
         html('h2', { id: 'teachingTitle', tabindex: '-1' }, 'Vesquin: gráficos y teoría'),
-        charts, theory, choices,
+        form.element, charts, theory, choices, cases,
         html('h3', { id: 'historyTitle' }, 'Historial de ejecuciones'),
         html('p', { class: 'history-hint' }, 'Una fila por ejecución; elegir su número la muestra en los gráficos.'),
         historyBody,
@@ -71,7 +96,8 @@ export function createTeachingPanel({ engine, symbols, host }) {
     });
 
     function render() {
-        const figures = engine.teaching(symbols, shownEntry);
+        const figures = engine.teaching(symbols, shownEntry, form.experiment(), darkScheme?.matches ?? false);
+        shownRun = figures.run?.number ?? null;
         // Drawn at the size shown (two columns side by side when there is room for
         // them), so that the text keeps its size instead of being scaled down.
         const room = charts.clientWidth || 640;
@@ -79,8 +105,15 @@ export function createTeachingPanel({ engine, symbols, host }) {
         const width = (wanted) => Math.round(Math.max(340, Math.min(640, wanted)));
         charts.replaceChildren(convergenceChart(figures, width(column)), outcomeBars(figures, width(column)),
                                chartLegend(figures, width(room)));
-        theory.replaceChildren(theoryTable(figures));
+        theory.replaceChildren(...theoryTables(figures, words));
         choices.textContent = figures.choices;
+        // The cases depend on the experiment alone: a run of the same one keeps them,
+        // and with them the grid's many cells.
+        const casesKey = `${figures.shooters}×${figures.plates}:${figures.palette.background}`;
+        if (cases.dataset.experiment !== casesKey) {
+            cases.replaceChildren(casesSection(figures, words));
+            cases.dataset.experiment = casesKey;
+        }
         history.header(figures.header);
         history.update(figures.rowCount);
         history.mark(figures.run?.number ?? null);
@@ -193,9 +226,13 @@ export function createTeachingPanel({ engine, symbols, host }) {
         (returnFocus?.isConnected ? returnFocus : document.getElementById('cmdSimular')).focus();
     }
 
+    darkScheme?.addEventListener?.('change', () => { if (!panel.hidden) render(); });
+
     return {
         open,
         close,
+        // The experiment's boxes, as the address fills them, and a run of them.
+        experiment: form,
         isOpen: () => !panel.hidden,
         // After a run the panel shows it.
         runPerformed() { shownEntry = 0; if (!panel.hidden) render(); },

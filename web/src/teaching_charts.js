@@ -6,9 +6,10 @@
 // theory's, and their legend, drawn as a picture too so that the downloaded image
 // carries it. The colours are the desktop's, from the engine (figures.palette):
 // lines by number of broken plates, bars by series, the simulation left of the theory.
+// There is one line and one pair of bars for each number of plates the experiment
+// can break (figures.names).
 
 export const svgNs = 'http://www.w3.org/2000/svg';
-const outcomeNames = ['Un plato', 'Dos platos', 'Tres platos'];
 
 export function svg(name, attributes = {}, text = null) {
     const element = document.createElementNS(svgNs, name);
@@ -17,9 +18,9 @@ export function svg(name, attributes = {}, text = null) {
     return element;
 }
 
-function chartFrame(width, height, label, description, palette) {
+function chartFrame(width, height, label, description, palette, dark) {
     const chart = svg('svg', { viewBox: `0 0 ${width} ${height}`, role: 'img', 'aria-label': label,
-                               class: 'teaching-chart' });
+                               class: dark ? 'teaching-chart dark' : 'teaching-chart' });
     chart.append(svg('title', {}, label), svg('desc', {}, description));
     chart.append(svg('rect', { x: 0, y: 0, width, height, fill: palette.background }));
     return chart;
@@ -28,7 +29,9 @@ function chartFrame(width, height, label, description, palette) {
 // Labels closer together than they are long stand on end instead of overlapping.
 const upright = (x, y) => ({ x, y, transform: `rotate(-90 ${x} ${y})`, class: 'tick start' });
 
-// Frequencies of one, two and three broken plates after n trials, n on a log scale.
+const isDark = (figures) => figures.palette.background !== '#ffffff';
+
+// Frequencies of each number of broken plates after n trials, n on a log scale.
 export function convergenceChart(figures, width) {
     const height = 330;
     const left = 52, right = 36, top = 34;
@@ -36,9 +39,8 @@ export function convergenceChart(figures, width) {
     const spacing = (width - left - right) / Math.max(1, ticks.length - 1);
     const standing = spacing < 64;
     const bottom = standing ? 92 : 52;
-    const chart = chartFrame(width, height, 'Gráfico de convergencia',
-        'Frecuencia relativa, en tanto por ciento, de uno, dos y tres platos rotos tras n ensayos; ' +
-        'las líneas discontinuas son la teoría.', figures.palette);
+    const chart = chartFrame(width, height, 'Gráfico de convergencia', figures.convergenceDescription,
+                             figures.palette, isDark(figures));
     chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' },
                      'Convergencia hacia la teoría (líneas discontinuas)'));
     const largest = Math.max(10, ticks.at(-1)[0]);
@@ -60,7 +62,7 @@ export function convergenceChart(figures, width) {
                  svg('text', { x: 14, y: (top + height - bottom) / 2, class: 'axis-title',
                                transform: `rotate(-90 14 ${(top + height - bottom) / 2})` },
                      'Frecuencia relativa (%)'));
-    const colours = figures.palette.outcomes;
+    const colours = figures.palette.series;
     figures.theoryPercent.forEach((percent, k) => {
         chart.append(svg('line', { x1: left, x2: width - right, y1: y(percent), y2: y(percent),
                                    stroke: colours[k], class: 'theory-line' }));
@@ -72,6 +74,18 @@ export function convergenceChart(figures, width) {
             chart.append(svg('polyline', { points: points.join(' '), stroke: colours[k], class: 'series' }));
         }
     });
+    // With more than three lines each ends in its number of broken plates, in its
+    // colour, the labels pushed apart where the lines end close together.
+    const last = figures.frequencies.at(-1);
+    if (last && figures.names.length > 3) {
+        // From the lowest up: each label stands at its line, or just above the one below.
+        const ends = figures.names.map((_, k) => ({ k, y: y(last[k + 1]) + 4 })).sort((a, b) => b.y - a.y);
+        for (let i = 1; i < ends.length; ++i) ends[i].y = Math.min(ends[i].y, ends[i - 1].y - 11);
+        for (const end of ends) {
+            chart.append(svg('text', { x: x(last[0]) + 4, y: end.y, class: 'tick start series-end', style: `fill: ${colours[end.k]}` },
+                             String(end.k + 1)));
+        }
+    }
     return chart;
 }
 
@@ -80,19 +94,20 @@ export function convergenceChart(figures, width) {
 export function outcomeBars(figures, width) {
     const height = 280;
     const left = 52, right = 16, top = 34, bottom = 56;
-    const chart = chartFrame(width, height, 'Gráfico de barras: simulación frente a teoría',
-        'Porcentaje de uno, dos y tres platos rotos en la simulación (barra izquierda) y en la teoría (barra derecha).',
-        figures.palette);
+    const chart = chartFrame(width, height, 'Gráfico de barras: simulación frente a teoría', figures.barsDescription,
+                             figures.palette, isDark(figures));
     chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' }, 'Simulación frente a teoría'));
     const y = (percent) => top + (1 - percent / 100) * (height - top - bottom);
     for (const percent of [0, 20, 40, 60, 80, 100]) {
         chart.append(svg('line', { x1: left, x2: width - right, y1: y(percent), y2: y(percent), class: 'grid' }),
                      svg('text', { x: left - 6, y: y(percent) + 4, class: 'tick end' }, String(percent)));
     }
-    const group = (width - left - right) / 3;
+    const group = (width - left - right) / figures.names.length;
     const bar = group / 3.2;
     const standing = bar < 56;
-    outcomeNames.forEach((name, k) => {
+    // Names longer than their group is wide give way to the bare number.
+    const named = figures.names.every((name) => name.length * 7 < group - 4);
+    figures.names.forEach((name, k) => {
         const middle = left + group * (k + 0.5);
         const bars = [[figures.run?.percent[k], figures.run?.texts[k], 'bar-simulated', figures.palette.simulatedBar, -bar],
                       [figures.theoryPercent[k], figures.theoryTexts[k], 'bar-theory', figures.palette.theoryBar, 0]];
@@ -104,7 +119,7 @@ export function outcomeBars(figures, width) {
                          svg('text', standing ? upright(centre + 4, y(percent) - 4)
                              : { x: centre, y: y(percent) - 4, class: 'tick' }, text));
         }
-        chart.append(svg('text', { x: middle, y: height - bottom + 18, class: 'tick' }, name));
+        chart.append(svg('text', { x: middle, y: height - bottom + 18, class: 'tick' }, named ? name : String(k + 1)));
     });
     chart.append(svg('text', { x: (left + width - right) / 2, y: height - 10, class: 'axis-title' }, 'Platos rotos'));
     return chart;
@@ -114,8 +129,8 @@ export function outcomeBars(figures, width) {
 export function chartLegend(figures, width) {
     const palette = figures.palette;
     const entries = [
-        ...outcomeNames.map((name, k) => [name, { kind: 'line', colour: palette.outcomes[k] }]),
-        ['Teoría', { kind: 'dashed', colour: '#444' }],
+        ...figures.names.map((name, k) => [name, { kind: 'line', colour: palette.series[k] }]),
+        ['Teoría', { kind: 'dashed', colour: isDark(figures) ? '#c8c8c8' : '#444' }],
         ['Simulación (barra izquierda)', { kind: 'bar', colour: palette.simulatedBar }],
         ['Teoría (barra derecha)', { kind: 'bar', colour: palette.theoryBar }],
     ];
@@ -130,7 +145,7 @@ export function chartLegend(figures, width) {
     }
     const height = 12 + (row + 1) * rowHeight;
     const legend = chartFrame(width, height, 'Leyenda de los gráficos',
-        entries.map(([name]) => name).join('; '), palette);
+        entries.map(([name]) => name).join('; '), palette, isDark(figures));
     legend.classList.add('chart-legend');
     for (const { name, mark, x: at, y } of placed) {
         if (mark.kind === 'bar') {
@@ -154,4 +169,7 @@ export const chartStyle = `
 .grid { stroke: #ddd; stroke-width: 1; }
 .series { fill: none; stroke-width: 2; }
 .theory-line { stroke-width: 1.5; stroke-dasharray: 6 4; }
+.dark .chart-title, .dark .axis-title { fill: #f0f0f0; }
+.dark .tick { fill: #e0e0e0; }
+.dark .grid { stroke: #50535f; }
 `;

@@ -110,6 +110,15 @@ export function referenceRun(symbols, count, seed) {
                                    { encoding: 'utf8' }));
 }
 
+// The native engine's tallies for a run of `shooters` and `plates`:
+// {ok, seed, trials, shooters, plates, tally: {broken: [...], intact}}.
+export function referenceExperimentRun(symbols, count, seed, shooters, plates) {
+    const program = process.env.VESQUIN_REFERENCE_RUN;
+    if (!program) throw new Error('VESQUIN_REFERENCE_RUN must name the reference program');
+    return JSON.parse(execFileSync(program, [symbols.decimal, symbols.grouping, count, String(seed),
+                                             String(shooters), String(plates)], { encoding: 'utf8' }));
+}
+
 // The tallies of one, two and three broken plates for `trials` trials from `seed`, as
 // the command line gives them: vesquin --ensayos N --semilla S --formato json, with
 // VESQUIN_CLI naming the program.

@@ -123,7 +123,10 @@ test('the charts draw the running frequencies against dashed theory lines, and d
     assert.ok(chart.ticks.includes('1.000.000'));
     const bars = await page.$$eval('svg[aria-label^="Gráfico de barras"] text', (texts) => texts.map((t) => t.textContent));
     assert.ok(bars.includes('2,78\u00A0%') && bars.includes(`${await value(page, 'txtS1p')}\u00A0%`), bars.join('|'));
-    const theory = await page.$$eval('.theory-table td', (cells) => cells.map((c) => c.textContent));
+    // The mean stands in the table of means, apart from the probabilities.
+    const theory = await page.$$eval('.theory-table td, .means-table td', (cells) => cells.map((c) => c.textContent));
+    const probabilities = await page.$$eval('.theory-table td', (cells) => cells.map((c) => c.textContent));
+    assert.ok(!probabilities.includes('125/36'), 'no mean among the probabilities');
     for (const text of ['6 de 216', '90 de 216', '120 de 216', '1/36', '5/12', '5/9', '125/36']) {
         assert.ok(theory.includes(text), text);
     }
