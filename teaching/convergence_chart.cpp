@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "chart_colours.h"
+#include "margin_bands.h"
 #include "teaching_figures.h"
 #include "teaching_texts.h"
 #include "theory.h"
@@ -65,6 +66,8 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     m_percentAxis->setTitleText(QStringLiteral("Frecuencia relativa (%)"));
     chart->addAxis(m_trialsAxis, Qt::AlignBottom);
     chart->addAxis(m_percentAxis, Qt::AlignLeft);
+    // First, so that the run's lines and the theory's are drawn over the bands.
+    m_margins = std::make_unique<MarginBands>(chart, m_trialsAxis, m_percentAxis);
 
     for (std::size_t k = 0; k < 3; ++k) {
         m_runs[k] = new QLineSeries;
@@ -93,8 +96,15 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     showRun(nullptr);
 }
 
+ConvergenceChart::~ConvergenceChart() = default;
+
+void ConvergenceChart::setMarginShown(bool shown) {
+    m_margins->setShown(shown);
+}
+
 void ConvergenceChart::applyTheme(bool dark) {
     chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    m_margins->applyTheme(dark);
     const std::array<QColor, 3> colours = OutcomeColours(dark);
     for (std::size_t k = 0; k < 3; ++k) {
         m_runs[k]->setPen(QPen(colours[k], 2));
@@ -125,6 +135,7 @@ void ConvergenceChart::applyTheme(bool dark) {
 void ConvergenceChart::showRun(const RunRecord* run) {
     const double right = RightEnd(run ? run->trials : 1);
     m_trialsAxis->setRange(1, right);
+    m_margins->extendTo(static_cast<std::int32_t>(right));
     for (std::size_t k = 0; k < 3; ++k) {
         const double theory = Theory().outcomes[k].percent;
         m_theory[k]->replace(QList<QPointF>{{1, theory}, {right, theory}});

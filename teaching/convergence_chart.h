@@ -12,6 +12,7 @@
 #include <QList>
 
 #include <array>
+#include <memory>
 
 #include "experiment_run.h"
 #include "number_text.h"
@@ -23,11 +24,14 @@ class QValueAxis;
 
 namespace vesquin {
 
+class MarginBands;
+
 class ConvergenceChart : public QChartView {
     Q_OBJECT
 
   public:
     explicit ConvergenceChart(LocaleSymbols symbols, QWidget* parent = nullptr);
+    ~ConvergenceChart() override;
 
     // Draws the running frequencies of `run`; null leaves the theory alone.
     void showRun(const RunRecord* run);
@@ -39,6 +43,9 @@ class ConvergenceChart : public QChartView {
     const QLineSeries* theorySeries(int outcome) const { return m_theory.at(outcome); }
     const QLogValueAxis* trialsAxis() const { return m_trialsAxis; }
     const QLineSeries* theoryLegendSeries() const { return m_theoryLegend; }
+    // The shaded 95 % margins around the theory lines, shown unless switched off.
+    void setMarginShown(bool shown);
+    const MarginBands& margins() const { return *m_margins; }
     // The decades' texts under the axis, left to right ("1", "10", ... "1.000.000").
     QStringList tickTexts() const;
 
@@ -52,6 +59,7 @@ class ConvergenceChart : public QChartView {
     std::array<QLineSeries*, 3> m_theory{};
     QLogValueAxis* m_trialsAxis = nullptr;
     QValueAxis* m_percentAxis = nullptr;
+    std::unique_ptr<MarginBands> m_margins;
 };
 
 }  // namespace vesquin

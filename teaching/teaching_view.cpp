@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +16,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -126,13 +129,14 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_lower->addWidget(historyBox, 3);
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(m_charts, 3);
+    layout->addWidget(marginControls(content));
     layout->addLayout(m_lower, 2);
     m_scroll->setWidget(content);
     m_rows.add(m_charts);
     m_rows.add(m_lower);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(m_scroll);
+    outer->addWidget(withStepTab(m_scroll));
 
     // Keyboard order: the table, then its buttons (the charts and the theory are read-only).
     QWidget::setTabOrder(m_table, m_repeatButton);
@@ -140,6 +144,9 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     QWidget::setTabOrder(m_emptyButton, m_copyButton);
     QWidget::setTabOrder(m_copyButton, m_csvButton);
     QWidget::setTabOrder(m_csvButton, m_imageButton);
+    // Then the margin's check box, and the tabs before the table again.
+    QWidget::setTabOrder(m_imageButton, m_marginCheck);
+    QWidget::setTabOrder(m_marginCheck, m_tabs->tabBar());
 
     connect(m_repeatButton, &QPushButton::clicked, this, &TeachingView::repeatSelectedRun);
     connect(m_emptyButton, &QPushButton::clicked, this, &TeachingView::emptyHistory);

@@ -17,8 +17,10 @@
 #include "uniform_source.h"
 
 class QBoxLayout;
+class QCheckBox;
 class QPushButton;
 class QScrollArea;
+class QTabWidget;
 
 namespace vesquin {
 
@@ -27,6 +29,7 @@ class HistoryTable;
 class OutcomeBars;
 class RunHistoryModel;
 class TheoryPanel;
+class TrialStepPane;
 
 class TeachingView : public QWidget {
     Q_OBJECT
@@ -66,6 +69,10 @@ class TeachingView : public QWidget {
     void saveImage();
     void reflow();
     void applyTheme();
+    // The 95 % margin's check box and its sentence, under the charts.
+    QWidget* marginControls(QWidget* parent);
+    // The tabs: `charts` (the charts, theory and history) and "Ensayo a ensayo".
+    QWidget* withStepTab(QScrollArea* charts);
 
     RunHistoryModel& m_history;
     ConvergenceChart* m_convergence = nullptr;
@@ -83,6 +90,9 @@ class TeachingView : public QWidget {
     QPushButton* m_csvButton = nullptr;
     QPushButton* m_imageButton = nullptr;
     UniformSource m_source;  // reseeded by every repeated run
+    QCheckBox* m_marginCheck = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    TrialStepPane* m_steps = nullptr;
 };
 
 }  // namespace vesquin

@@ -8,6 +8,7 @@
 
 #include <utility>
 
+#include "chance_margin.h"
 #include "teaching_figures.h"
 #include "theory.h"
 
@@ -63,6 +64,10 @@ TheoryPanel::TheoryPanel(LocaleSymbols symbols, QWidget* parent)
     }
     grid->setColumnStretch(0, 1);
     layout->addLayout(grid);
+    m_margin = NewLabel(this, Qt::AlignLeft);
+    m_margin->setObjectName(QStringLiteral("marginLines"));
+    m_margin->setWordWrap(true);
+    layout->addWidget(m_margin);
     layout->addStretch();
     showRun(nullptr);
 }
@@ -79,17 +84,29 @@ void TheoryPanel::showRun(const HistoryEntry* entry) {
         for (int column = 0; column < 5; ++column)
             m_cells[row][column]->setText(QString::fromStdString(*cells[column]));
     }
+    QStringList marginLines;
+    if (entry)
+        for (const std::string& line : RunMarginLines(entry->record, m_symbols))
+            if (!line.empty()) marginLines << QString::fromStdString(line);
+    m_margin->setText(marginLines.join(QLatin1Char('\n')));
     // A screen reader reads the whole comparison from the panel's description.
     QStringList lineTexts;
     for (const TheoryLine* line : lines)
         lineTexts << QString::fromStdString(
             line->label + ": teoría " + line->theory +
             (line->simulated.empty() ? std::string() : ", simulación " + line->simulated));
-    setAccessibleDescription(lineTexts.join(QStringLiteral("; ")));
+    setAccessibleDescription(lineTexts.join(QStringLiteral("; ")) +
+                             (marginLines.isEmpty()
+                                  ? QString()
+                                  : QLatin1Char(' ') + marginLines.join(QLatin1Char(' '))));
 }
 
 QString TheoryPanel::cellText(int row, int column) const {
     return m_cells.at(row).at(column)->text();
+}
+
+QString TheoryPanel::marginText() const {
+    return m_margin->text();
 }
 
 }  // namespace vesquin

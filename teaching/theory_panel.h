@@ -29,11 +29,14 @@ class TheoryPanel : public QGroupBox {
     // intact, mean broken) in column `column` (0 label, 1 favourable, 2 fraction,
     // 3 theory, 4 simulation); for tests and screen readers alike.
     QString cellText(int row, int column) const;
+    // The lines that judge the run against the 95 % margin, one per number broken.
+    QString marginText() const;
 
   private:
     LocaleSymbols m_symbols;
     QLabel* m_choices = nullptr;
     QLabel* m_simulatedTitle = nullptr;
+    QLabel* m_margin = nullptr;  // how far each percentage is from the theory, in margins
     std::array<std::array<QLabel*, 5>, 6> m_cells{};
 };
 

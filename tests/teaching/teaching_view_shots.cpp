@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "fonts.h"
 #include "main_window.h"
 #include "teaching_view.h"
+#include "trial_step_pane.h"
 
 namespace {
 
@@ -69,6 +71,19 @@ int main(int argc, char* argv[]) {
         QTest::qWait(300);  // let the charts lay out and paint
         const QString name = QStringLiteral("teaching-%1-%2.png").arg(theme, trials);
         if (!view->grab().save(folder.filePath(name))) return 1;
+    }
+    // "Ensayo a ensayo" after a few trials, the last one still breaking and then still.
+    if (auto* steps = view->findChild<vesquin::TrialStepPane*>()) {
+        view->findChild<QTabWidget*>()->setCurrentIndex(1);
+        steps->setSeed(7);
+        steps->restart();
+        steps->setReducedMotion(false);
+        steps->takeTrials(12);
+        QTest::qWait(120);
+        view->grab().save(folder.filePath(QStringLiteral("steps-%1-breaking.png").arg(theme)));
+        QTest::qWait(400);
+        view->grab().save(folder.filePath(QStringLiteral("steps-%1.png").arg(theme)));
+        view->findChild<QTabWidget*>()->setCurrentIndex(0);
     }
     window.grab().save(folder.filePath(QStringLiteral("main-%1.png").arg(theme)));
     view->chartsImage().save(folder.filePath(QStringLiteral("charts-%1.png").arg(theme)));

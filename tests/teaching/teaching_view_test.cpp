@@ -281,8 +281,9 @@ class TeachingViewTest : public QObject {
         QCOMPARE(view->selectedRow(), 0);
         QCOMPARE(chart->runSeries(0)->points().last().x(), 100.0);
         QVERIFY(view->findChild<vesquin::TheoryPanel*>()->cellText(0, 4).endsWith(u'%'));
-        const QStringList chain{"historyTable", "repeatButton",  "emptyHistoryButton",
-                                "copyButton",   "saveCsvButton", "saveImageButton"};
+        const QStringList chain{"historyTable",   "repeatButton",  "emptyHistoryButton",
+                                "copyButton",     "saveCsvButton", "saveImageButton",
+                                "marginCheck",    "teachingTabBar"};
         QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());
         for (int i = 1; i <= chain.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
