@@ -5,7 +5,8 @@
 // The colours of the teaching charts, one set for the desktop and the page alike, so
 // that a pupil moving between them reads the same colour as the same thing. Lines
 // take one colour per number of broken plates (vermilion, blue, bluish green: told
-// apart with every common colour-blindness); bars take one colour per series, the
+// apart with every common colour-blindness; larger experiments add seven more hues
+// and lightnesses); bars take one colour per series, the
 // simulation on the left of each pair and the theory on the right. Every colour
 // stands at least 3:1 against the background it is drawn on.
 
@@ -28,6 +29,9 @@ struct ChartPalette {
     std::array<Rgb, 3> outcomes;  // one, two and three broken plates
     Rgb simulatedBar;
     Rgb theoryBar;
+    // One line colour for each number of broken plates an experiment can give, up to
+    // ten; the first three are `outcomes`, so the puzzle's charts keep their colours.
+    std::array<Rgb, 10> series;
 
     friend bool operator==(const ChartPalette&, const ChartPalette&) = default;
 };

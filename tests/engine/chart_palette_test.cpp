@@ -44,6 +44,25 @@ TEST(ChartColours, EveryColourStandsThreeToOneAgainstItsBackgroundAndNoTwoAreAli
     EXPECT_NE(ChartColours(false), ChartColours(true));
 }
 
+// Ten series, one for each number of broken plates ten shooters can give: each legible
+// on its background, no two alike nor alike a bar, and the puzzle's three first.
+TEST(ChartColours, TenSeriesStandThreeToOneAndBeginWithThePuzzlesOutcomes) {
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "light");
+        const ChartPalette& palette = ChartColours(dark);
+        for (std::size_t i = 0; i < palette.outcomes.size(); ++i)
+            EXPECT_EQ(palette.series[i], palette.outcomes[i]) << i;
+        for (std::size_t i = 0; i < palette.series.size(); ++i) {
+            const Rgb colour = palette.series[i];
+            EXPECT_GE(ContrastRatio(colour, palette.background), 3.0) << HexColour(colour);
+            EXPECT_NE(colour, palette.simulatedBar) << i;
+            EXPECT_NE(colour, palette.theoryBar) << i;
+            for (std::size_t j = i + 1; j < palette.series.size(); ++j)
+                EXPECT_NE(colour, palette.series[j]) << i << " " << j;
+        }
+    }
+}
+
 TEST(HexColour, TwoLowerCaseDigitsAChannel) {
     EXPECT_EQ(HexColour({0x00, 0x72, 0xB2}), "#0072b2");
     EXPECT_EQ(HexColour({0xFF, 0x0A, 0x00}), "#ff0a00");
