@@ -7,7 +7,10 @@
 
 #include "data_text.h"
 #include "experiment_run.h"
+#include "experiment_words.h"
 #include "history_text.h"
+#include "run_history.h"
+#include "teaching_texts.h"
 
 namespace vesquin {
 namespace {
@@ -90,10 +93,26 @@ ExperimentHistoryRow ComposeTotalRow(const ExperimentTotal& total, std::int32_t 
 
 std::string TotalSimulatedTitle(const ExperimentTotal& total, const LocaleSymbols& symbols) {
     const std::int32_t trials = total.entry.record.trials;
-    return (total.runsSummed == 1 ? std::string("Total de 1 ejecución")
-                                  : "Total de " + Grouped(total.runsSummed, symbols) +
-                                        " ejecuciones") +
+    return (total.runsSummed == 1
+                ? std::string("Total de 1 ejecución")
+                : "Total de " + Grouped(total.runsSummed, symbols) + " ejecuciones") +
            "\n(" + Grouped(trials, symbols) + (trials == 1 ? " ensayo)" : " ensayos)");
+}
+
+std::string ExperimentChartsCaption(const ExperimentEntry& entry, const std::string& date,
+                                    std::int32_t runsSummed, const LocaleSymbols& symbols) {
+    HistoryEntry classic;
+    classic.number = entry.number;
+    classic.time = runsSummed > 0 ? std::string() : entry.time;
+    classic.date = runsSummed > 0 ? std::string() : date;
+    classic.record.trials = entry.record.trials;
+    classic.record.seed = entry.record.seed;
+    classic.runsSummed = runsSummed;
+    std::string caption = ChartsCaption(classic, symbols);
+    const Experiment& experiment = entry.record.experiment;
+    if (!experiment.isClassic())
+        caption += "; " + Shooters(experiment.shooters()) + " y " + Plates(experiment.plates());
+    return caption;
 }
 
 std::string ExperimentHistoryTabText(std::span<const ExperimentEntry> entries,

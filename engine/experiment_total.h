@@ -44,6 +44,13 @@ ExperimentHistoryRow ComposeTotalRow(const ExperimentTotal& total, std::int32_t 
 // "Total de 25 ejecuciones\n(1.000 ensayos)", in the singular for one.
 std::string TotalSimulatedTitle(const ExperimentTotal& total, const LocaleSymbols& symbols);
 
+// The line under a saved picture of the charts, as ChartsCaption, naming the
+// experiment when it is not the window's puzzle: "Simulación nº 4: 1.000 ensayos,
+// semilla 42, 09/12/2026 11:05:32; cuatro tiradores y ocho platos". `runsSummed`
+// is 0 for a run, the total's for the total row.
+std::string ExperimentChartsCaption(const ExperimentEntry& entry, const std::string& date,
+                                    std::int32_t runsSummed, const LocaleSymbols& symbols);
+
 // ExperimentHistoryTabText and ExperimentHistoryCsv, the total's line last when
 // there is one.
 std::string ExperimentHistoryTabText(std::span<const ExperimentEntry> entries,

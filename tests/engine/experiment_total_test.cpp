@@ -19,8 +19,7 @@ Experiment Make(std::int32_t shooters, std::int32_t plates) {
     return std::get<Experiment>(Experiment::Make(shooters, plates));
 }
 
-ExperimentRecord Perform(const Experiment& experiment, std::string_view count,
-                         std::uint64_t seed) {
+ExperimentRecord Perform(const Experiment& experiment, std::string_view count, std::uint64_t seed) {
     UniformSource source;
     return std::get<ExperimentRecord>(
         PerformExperimentRun(experiment, count, source, kSpanishSymbols, kRunMaximumTrials, seed));
@@ -43,7 +42,8 @@ TEST(ExperimentTotal, ThreeBySixRunsAddUpAsTheWindowsTotal) {
     EXPECT_EQ(got->runsSummed, 25);
     ExperimentRecord classic = ClassicRecord(expected->record);
     EXPECT_EQ(got->entry.record, classic);
-    EXPECT_EQ(TotalSimulatedTitle(*got, kSpanishSymbols), "Total de 25 ejecuciones\n(1.000 ensayos)");
+    EXPECT_EQ(TotalSimulatedTitle(*got, kSpanishSymbols),
+              "Total de 25 ejecuciones\n(1.000 ensayos)");
 }
 
 TEST(ExperimentTotal, AddsOnlyTheRunsOfItsExperiment) {
@@ -60,7 +60,8 @@ TEST(ExperimentTotal, AddsOnlyTheRunsOfItsExperiment) {
         EXPECT_EQ(total->entry.record.tally.brokenCounts[j],
                   runs[1].record.tally.brokenCounts[j] + runs[2].record.tally.brokenCounts[j]);
     EXPECT_EQ(total->entry.record.checkpoints.back().trials, 500);
-    EXPECT_EQ(TotalSimulatedTitle(*total, kSpanishSymbols), "Total de 2 ejecuciones\n(500 ensayos)");
+    EXPECT_EQ(TotalSimulatedTitle(*total, kSpanishSymbols),
+              "Total de 2 ejecuciones\n(500 ensayos)");
 
     ExperimentTotal other = *total;
     EXPECT_FALSE(AddToExperimentTotal(other, runs[0]));
@@ -89,6 +90,22 @@ TEST(ExperimentTotal, RowAndTextsCarryTheMarkShootersAndPlates) {
     EXPECT_NE(csv.find("\r\nTotal;;1000;"), std::string::npos) << csv;
     EXPECT_EQ(ExperimentHistoryCsv(notebook.entries(), nullptr, kSpanishSymbols),
               ExperimentHistoryCsv(notebook.entries(), kSpanishSymbols));
+}
+
+TEST(ExperimentTotal, CaptionNamesAnExperimentOtherThanThePuzzle) {
+    ExperimentHistory notebook;
+    notebook.add(Perform(Experiment::Classic(), "1000", 42), "11:05:32");
+    notebook.add(Perform(Make(4, 8), "1.000", 42), "11:06:00");
+    const auto& runs = notebook.entries();
+    EXPECT_EQ(ExperimentChartsCaption(runs[0], "09/12/2026", 0, kSpanishSymbols),
+              "Simulación nº 1: 1.000 ensayos, semilla 42, 09/12/2026 11:05:32");
+    EXPECT_EQ(ExperimentChartsCaption(runs[1], "09/12/2026", 0, kSpanishSymbols),
+              "Simulación nº 2: 1.000 ensayos, semilla 42, 09/12/2026 11:06:00; cuatro "
+              "tiradores y ocho platos");
+    const auto total = TotalOfExperiment(runs, Make(4, 8));
+    ASSERT_TRUE(total);
+    EXPECT_EQ(ExperimentChartsCaption(total->entry, "", total->runsSummed, kSpanishSymbols),
+              "Total de 1 ejecución: 1.000 ensayos; cuatro tiradores y ocho platos");
 }
 
 // Every trial drawn again gives back the run's tallies, so the cell a face lights

@@ -23,8 +23,6 @@
 #include "teaching_view.h"
 #include "theory_panel.h"
 
-using vesquin::HistoryColumn;
-
 namespace {
 
 void Run(vesquin::MainWindow& window, const QString& count) {
@@ -88,11 +86,13 @@ class TeachingViewFitTest : public QObject {
         // Nº, Ensayos and Semilla first, each wide enough for every value it shows.
         auto* table = view->findChild<QTableView*>(QStringLiteral("historyTable"));
         QHeaderView* header = table->horizontalHeader();
-        const QList<HistoryColumn> keys{HistoryColumn::Number, HistoryColumn::Trials,
-                                        HistoryColumn::Seed};
+        const auto* history = qobject_cast<const vesquin::RunHistoryModel*>(table->model());
+        QVERIFY(history);
+        const QList<int> keys{vesquin::RunHistoryModel::kNumberColumn,
+                              vesquin::RunHistoryModel::kTrialsColumn, history->seedColumn()};
         int right = 0;
         for (int visual = 0; visual < keys.size(); ++visual) {
-            const int logical = static_cast<int>(keys[visual]);
+            const int logical = keys[visual];
             QCOMPARE(header->visualIndex(logical), visual);
             right = header->sectionViewportPosition(logical) + header->sectionSize(logical);
             for (int row = 0; row < table->model()->rowCount(); ++row) {
