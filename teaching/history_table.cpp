@@ -49,6 +49,10 @@ void HistoryTable::arrangeColumns(const LocaleSymbols& symbols) {
     const QFontMetrics metrics(bold);
     const int padding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
                         2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    // Columns added since the last arrangement (a run that breaks more plates) start
+    // again from the model's order, so that nothing keeps a place meant for another.
+    for (int logical = 0; logical < header->count(); ++logical)
+        header->moveSection(header->visualIndex(logical), logical);
     for (int visual = 0; visual < static_cast<int>(keys.size()); ++visual) {
         const int logical = keys[visual].first;
         header->moveSection(header->visualIndex(logical), visual);
@@ -58,6 +62,9 @@ void HistoryTable::arrangeColumns(const LocaleSymbols& symbols) {
         header->setSectionResizeMode(logical, QHeaderView::Fixed);
         header->resizeSection(logical, width);
     }
+    // The experiment of each run beside its seed: what a teacher types to repeat it.
+    header->moveSection(header->visualIndex(history->shootersColumn()), int(keys.size()));
+    header->moveSection(header->visualIndex(history->platesColumn()), int(keys.size()) + 1);
 }
 
 }  // namespace vesquin
