@@ -104,7 +104,10 @@ void TheoryPanel::showRun(const ExperimentEntry* entry, const ExperimentTotal* t
     m_rows = static_cast<int>(texts.broken.size());
     for (int row = 0; row < kMostRows; ++row) {
         std::array<QLabel*, 5>& cells = m_cells[std::size_t(row)];
-        if (row < m_rows) SetLine(cells, texts.broken[std::size_t(row)]);
+        if (row < m_rows)
+            SetLine(cells, texts.broken[std::size_t(row)]);
+        else
+            SetLine(cells, TheoryLine{});
         for (QLabel* cell : cells) cell->setVisible(row < m_rows);
     }
     const std::array<const TheoryLine*, 3> summaries{&texts.modal, &texts.meanIntact,
