@@ -138,6 +138,10 @@ class TeachingExperimentTest : public QObject {
         QCOMPARE(theory->cellText(most + 1, 2), QString::fromStdString(texts.meanIntact.fraction));
         QCOMPARE(theory->cellText(most + 1, 1), QString());
         QCOMPARE(theory->sourceText(), QString::fromStdString(texts.source));
+        // The run's most frequent number, with a tie said when there is one.
+        QCOMPARE(theory->cellText(most, 4), QString::fromStdString(texts.modal.simulated));
+        QCOMPARE(theory->cellText(most, 4).contains(QStringLiteral("empate entre")),
+                 !vesquin::ModalTieText(run.tally).empty());
 
         // The counting and the grid's colours are the engine's.
         auto* cases = view->findChild<vesquin::CasesPanel*>();
