@@ -111,8 +111,12 @@ void BM_HistoryMemory(benchmark::State& state) {
         vesquin::UniformSource source(1);
         auto performed = vesquin::PerformRun("1000000", source, vesquin::kSpanishSymbols, 1000000);
         const auto& record = std::get<vesquin::RunRecord>(performed);
-        recordBytes =
-            sizeof(vesquin::HistoryEntry) + record.checkpoints.size() * sizeof(vesquin::TallyAt);
+        // The history keeps each run in the shape of any experiment: a checkpoint's
+        // counts stand in a vector of their own.
+        const std::size_t checkpointBytes =
+            sizeof(vesquin::ExperimentTallyAt) + 3 * sizeof(std::int32_t);
+        recordBytes = sizeof(vesquin::ExperimentEntry) + sizeof(std::int32_t) * 3 +
+                      record.checkpoints.size() * checkpointBytes;
         QCoreApplication::processEvents();
         before = ResidentKiB();
         for (int i = 0; i < runs; ++i) emit window.runPerformed(record);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "experiment_panel.h"
+#include "experiment_theory.h"
 #include "theory.h"
 
 namespace vesquin {
@@ -63,6 +65,23 @@ std::array<std::string, 3> RunMarginLines(const RunRecord& run, const LocaleSymb
             percent[i].value() / 100, Theory().outcomes[i].percent / 100, run.trials, symbols);
         verdict.front() = verdict.front() == 'A' ? 'a' : 'l';
         lines[i] = std::string(kOutcomes[i]) + ": " + verdict;
+    }
+    return lines;
+}
+
+std::vector<std::string> RunMarginLines(const ExperimentRecord& run,
+                                        const LocaleSymbols& symbols) {
+    std::vector<std::string> lines;
+    if (run.trials < 1) return lines;
+    const std::vector<Quotient> percent = BrokenPercentages(run.tally, run.trials);
+    const ExperimentTheory theory = TheoryOf(run.experiment);
+    for (std::size_t i = 0; i < percent.size() && i < theory.broken.size(); ++i) {
+        const std::int32_t broken = theory.broken[i].platesBroken;
+        std::string verdict = MarginVerdictText(percent[i].value() / 100,
+                                                theory.broken[i].probability.value(), run.trials,
+                                                symbols);
+        verdict.front() = verdict.front() == 'A' ? 'a' : 'l';
+        lines.push_back(BrokenName(broken) + (broken == 1 ? " roto: " : " rotos: ") + verdict);
     }
     return lines;
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "experiment_record.h"
 #include "experiment_run.h"
 #include "number_text.h"
 
@@ -55,6 +56,9 @@ std::string MarginVerdictText(double frequency, double p, std::int32_t n,
 // The theory panel's three lines for a run of the window's puzzle, one per number
 // broken: "Un plato roto: a 0,45 veces el margen de la teoría, dentro del margen."
 std::array<std::string, 3> RunMarginLines(const RunRecord& run, const LocaleSymbols& symbols);
+// The same for a run of any experiment, one line per number broken from one plate up;
+// for 3 shooters and 6 plates the lines of the puzzle's run.
+std::vector<std::string> RunMarginLines(const ExperimentRecord& run, const LocaleSymbols& symbols);
 
 // The one sentence under the convergence chart that says what the band is.
 std::string MarginExplanation();

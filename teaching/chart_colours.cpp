@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart_colours.h"
 
+#include <algorithm>
+
 #include "chart_palette.h"
 
 namespace vesquin {
@@ -23,6 +25,12 @@ std::array<QColor, 3> OutcomeColours(bool dark) {
     const ChartPalette& palette = ChartColours(dark);
     return {ToQColor(palette.outcomes[0]), ToQColor(palette.outcomes[1]),
             ToQColor(palette.outcomes[2])};
+}
+
+QColor SeriesColour(int platesBroken, bool dark) {
+    const auto& series = ChartColours(dark).series;
+    const auto index = static_cast<std::size_t>(std::clamp(platesBroken, 1, int(series.size())));
+    return ToQColor(series[index - 1]);
 }
 
 QColor SimulatedBarColour(bool dark) {

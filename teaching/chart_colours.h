@@ -18,6 +18,9 @@ bool IsDarkPalette(const QPalette& palette);
 // One, two and three broken plates.
 std::array<QColor, 3> OutcomeColours(bool dark);
 
+// The line of j broken plates (j from 1 to 10): the first three are OutcomeColours.
+QColor SeriesColour(int platesBroken, bool dark);
+
 // The bars of the simulation and of the theory.
 QColor SimulatedBarColour(bool dark);
 QColor TheoryBarColour(bool dark);

@@ -16,15 +16,14 @@
 #include <utility>
 
 #include "chart_colours.h"
+#include "experiment_panel.h"
+#include "experiment_theory.h"
 #include "margin_bands.h"
 #include "teaching_figures.h"
 #include "teaching_texts.h"
-#include "theory.h"
 
 namespace vesquin {
 namespace {
-
-constexpr std::array<const char*, 3> kOutcomeNames{"Un plato", "Dos platos", "Tres platos"};
 
 // From the first trial to the run's last, and at least to 10 so that a short run
 // still has a decade to stand in.
@@ -39,7 +38,7 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     setObjectName(QStringLiteral("convergenceChart"));
     setAccessibleName(QStringLiteral("Gráfico de convergencia"));
     setAccessibleDescription(QStringLiteral(
-        "Frecuencia relativa, en tanto por ciento, de uno, dos y tres platos rotos tras n "
+        "Frecuencia relativa, en tanto por ciento, de cada número de platos rotos tras n "
         "ensayos; las líneas discontinuas marcan los valores teóricos."));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
@@ -68,32 +67,59 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     chart->addAxis(m_percentAxis, Qt::AlignLeft);
     // First, so that the run's lines and the theory's are drawn over the bands.
     m_margins = std::make_unique<MarginBands>(chart, m_trialsAxis, m_percentAxis);
+    m_theoryLegend = new QLineSeries;
+    m_theoryLegend->setName(QString::fromUtf8(kTheoryLegendName));
+    // A short line drawn with each series' own pen, so the entry shows the dashes.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    connect(chart, &QChart::plotAreaChanged, this, &ConvergenceChart::placeTicks);
+    setChart(chart);
+    makeSeries(Experiment::Classic().mostBroken());
+    applyTheme(false);
+    showRun(nullptr);
+}
 
-    for (std::size_t k = 0; k < 3; ++k) {
-        m_runs[k] = new QLineSeries;
-        m_runs[k]->setName(QString::fromUtf8(kOutcomeNames[k]));
-        m_theory[k] = new QLineSeries;
-        m_theory[k]->setName(QStringLiteral("%1, teoría").arg(QString::fromUtf8(kOutcomeNames[k])));
-        for (QLineSeries* series : {m_runs[k], m_theory[k]}) {
+void ConvergenceChart::makeSeries(int count) {
+    if (count == seriesCount()) return;
+    QChart* chart = this->chart();
+    for (const std::vector<QLineSeries*>* kind : {&m_runs, &m_theory}) {
+        for (QLineSeries* series : *kind) {
+            chart->removeSeries(series);
+            delete series;
+        }
+    }
+    if (chart->series().contains(m_theoryLegend)) chart->removeSeries(m_theoryLegend);
+    m_runs.clear();
+    m_theory.clear();
+    for (int j = 1; j <= count; ++j) {
+        auto* run = new QLineSeries;
+        run->setName(QString::fromStdString(BrokenName(j)));
+        auto* theory = new QLineSeries;
+        theory->setName(QStringLiteral("%1, teoría").arg(run->name()));
+        for (QLineSeries* series : {run, theory}) {
             chart->addSeries(series);
             series->attachAxis(m_trialsAxis);
             series->attachAxis(m_percentAxis);
         }
         // The legend names the colours once, and the dashes once below.
-        for (QLegendMarker* marker : chart->legend()->markers(m_theory[k]))
-            marker->setVisible(false);
+        for (QLegendMarker* marker : chart->legend()->markers(theory)) marker->setVisible(false);
+        m_runs.push_back(run);
+        m_theory.push_back(theory);
     }
-    m_theoryLegend = new QLineSeries;
-    m_theoryLegend->setName(QString::fromUtf8(kTheoryLegendName));
+    // The dashes' entry stays last in the legend.
     chart->addSeries(m_theoryLegend);
     m_theoryLegend->attachAxis(m_trialsAxis);
     m_theoryLegend->attachAxis(m_percentAxis);
-    // A short line drawn with each series' own pen, so the entry shows the dashes.
-    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    connect(chart, &QChart::plotAreaChanged, this, &ConvergenceChart::placeTicks);
-    setChart(chart);
-    applyTheme(false);
-    showRun(nullptr);
+    colourSeries();
+}
+
+void ConvergenceChart::colourSeries() {
+    for (std::size_t k = 0; k < m_runs.size(); ++k) {
+        const QColor colour = SeriesColour(static_cast<int>(k) + 1, m_dark);
+        m_runs[k]->setPen(QPen(colour, 2));
+        m_theory[k]->setPen(QPen(colour, 1.5, Qt::DashLine));
+    }
+    m_theoryLegend->setPen(
+        QPen(m_dark ? QColor(0xD0, 0xD0, 0xD0) : QColor(0x40, 0x40, 0x40), 1.5, Qt::DashLine));
 }
 
 ConvergenceChart::~ConvergenceChart() = default;
@@ -103,16 +129,10 @@ void ConvergenceChart::setMarginShown(bool shown) {
 }
 
 void ConvergenceChart::applyTheme(bool dark) {
+    m_dark = dark;
     chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     m_margins->applyTheme(dark);
-    const std::array<QColor, 3> colours = OutcomeColours(dark);
-    for (std::size_t k = 0; k < 3; ++k) {
-        m_runs[k]->setPen(QPen(colours[k], 2));
-        QPen dashed(colours[k], 1.5, Qt::DashLine);
-        m_theory[k]->setPen(dashed);
-    }
-    m_theoryLegend->setPen(
-        QPen(dark ? QColor(0xD0, 0xD0, 0xD0) : QColor(0x40, 0x40, 0x40), 1.5, Qt::DashLine));
+    colourSeries();
     // The axis keeps its own labels for the room they take, unseen; the decades
     // are written over them with the user's symbols (its printf format cannot group).
     m_trialsAxis->setLabelsColor(Qt::transparent);
@@ -132,20 +152,26 @@ void ConvergenceChart::applyTheme(bool dark) {
     chart()->setTitleFont(title);
 }
 
-void ConvergenceChart::showRun(const RunRecord* run) {
+void ConvergenceChart::showRun(const ExperimentRecord* run) {
+    const Experiment experiment = run ? run->experiment : Experiment::Classic();
+    makeSeries(experiment.mostBroken());
     const double right = RightEnd(run ? run->trials : 1);
     m_trialsAxis->setRange(1, right);
-    m_margins->extendTo(static_cast<std::int32_t>(right));
-    for (std::size_t k = 0; k < 3; ++k) {
-        const double theory = Theory().outcomes[k].percent;
+    const ExperimentTheory exact = TheoryOf(experiment);
+    std::vector<double> probabilities;
+    for (std::size_t k = 0; k < m_theory.size(); ++k) {
+        const double theory = exact.broken[k].percent;
         m_theory[k]->replace(QList<QPointF>{{1, theory}, {right, theory}});
+        probabilities.push_back(exact.broken[k].probability.value());
     }
-    std::array<QList<QPointF>, 3> points;
+    m_margins->extendTo(static_cast<std::int32_t>(right), probabilities);
+    std::vector<QList<QPointF>> points(m_runs.size());
     if (run) {
-        for (const FrequencyPoint& at : RunningFrequencies(*run))
-            for (std::size_t k = 0; k < 3; ++k) points[k].append(QPointF(at.trials, at.percent[k]));
+        for (const BrokenFrequencies& at : RunningFrequencies(*run))
+            for (std::size_t k = 0; k < points.size() && k < at.percent.size(); ++k)
+                points[k].append(QPointF(at.trials, at.percent[k]));
     }
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < m_runs.size(); ++k) {
         m_runs[k]->replace(points[k]);
         // A run of one trial is a single point, which a line alone would not show.
         m_runs[k]->setPointsVisible(points[k].size() == 1);
@@ -161,6 +187,8 @@ QStringList ConvergenceChart::tickTexts() const {
 }
 
 void ConvergenceChart::placeTicks() {
+    // The chart lays itself out once before its series are made.
+    if (m_runs.empty()) return;
     // One text per power of ten in the axis's range, centred under its grid line.
     const int decades = static_cast<int>(std::floor(std::log10(m_trialsAxis->max()) + 1e-9)) + 1;
     while (m_ticks.size() < decades) {
@@ -177,7 +205,7 @@ void ConvergenceChart::placeTicks() {
         const double trials = std::pow(10.0, i);
         tick->setFont(m_trialsAxis->labelsFont());
         tick->setText(QString::fromStdString(TrialsTickText(trials, m_symbols)));
-        const QPointF at = chart()->mapToPosition(QPointF(trials, 0), m_runs[0]);
+        const QPointF at = chart()->mapToPosition(QPointF(trials, 0), m_runs.front());
         const QRectF box = tick->boundingRect();
         tick->setPos(at.x() - box.width() / 2, plot.bottom() + 4);
     }

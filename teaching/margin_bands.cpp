@@ -12,7 +12,6 @@
 
 #include "chance_margin.h"
 #include "chart_colours.h"
-#include "theory.h"
 
 namespace vesquin {
 
@@ -30,29 +29,33 @@ MarginBands::MarginBands(QChart* chart, QAbstractAxis* trialsAxis, QAbstractAxis
     }
 }
 
-void MarginBands::extendTo(std::int32_t lastTrials) {
+void MarginBands::extendTo(std::int32_t lastTrials, const std::vector<double>& probabilities) {
     const std::int32_t last = std::max(lastTrials, std::int32_t{10});
-    for (std::size_t k = 0; k < m_bands.size(); ++k) {
+    m_used = std::min(probabilities.size(), m_bands.size());
+    for (std::size_t k = 0; k < m_used; ++k) {
         QList<QPointF> lows, highs;
-        for (const BandPoint& at :
-             ChanceBandPoints(Theory().outcomes[k].probability.value(), last)) {
+        for (const BandPoint& at : ChanceBandPoints(probabilities[k], last)) {
             lows.append(QPointF(at.trials, at.lowPercent));
             highs.append(QPointF(at.trials, at.highPercent));
         }
         m_lows[k]->replace(lows);
         m_highs[k]->replace(highs);
     }
+    showBands();
 }
 
 void MarginBands::setShown(bool shown) {
     m_shown = shown;
-    for (QAreaSeries* band : m_bands) band->setVisible(shown);
+    showBands();
+}
+
+void MarginBands::showBands() {
+    for (std::size_t k = 0; k < m_bands.size(); ++k) m_bands[k]->setVisible(m_shown && k < m_used);
 }
 
 void MarginBands::applyTheme(bool dark) {
-    const std::array<QColor, 3> colours = OutcomeColours(dark);
     for (std::size_t k = 0; k < m_bands.size(); ++k) {
-        QColor fill = colours[k];
+        QColor fill = SeriesColour(static_cast<int>(k) + 1, dark);
         fill.setAlpha(dark ? 60 : 45);
         m_bands[k]->setBrush(fill);
         m_bands[k]->setPen(Qt::NoPen);

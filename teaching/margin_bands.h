@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAbstractAxis;
 class QAreaSeries;
@@ -20,11 +21,16 @@ namespace vesquin {
 
 class MarginBands {
   public:
-    // Adds the three bands to `chart`, behind the series added after them.
+    // The most bands a chart needs: one per number broken, up to ten shooters.
+    static constexpr std::size_t kMostBands = 10;
+
+    // Adds the bands to `chart`, behind the series added after them.
     MarginBands(QChart* chart, QAbstractAxis* trialsAxis, QAbstractAxis* percentAxis);
 
-    // Redraws the bands from 1 to `lastTrials` trials (at least 10).
-    void extendTo(std::int32_t lastTrials);
+    // Redraws one band per theoretical probability (one for each number broken,
+    // from one plate up) from 1 to `lastTrials` trials (at least 10); the bands
+    // beyond them are hidden.
+    void extendTo(std::int32_t lastTrials, const std::vector<double>& probabilities);
     void setShown(bool shown);
     bool shown() const { return m_shown; }
     void applyTheme(bool dark);
@@ -32,9 +38,12 @@ class MarginBands {
     const QAreaSeries* band(int outcome) const { return m_bands.at(outcome); }
 
   private:
-    std::array<QAreaSeries*, 3> m_bands{};
-    std::array<QLineSeries*, 3> m_lows{};
-    std::array<QLineSeries*, 3> m_highs{};
+    void showBands();
+
+    std::array<QAreaSeries*, kMostBands> m_bands{};
+    std::array<QLineSeries*, kMostBands> m_lows{};
+    std::array<QLineSeries*, kMostBands> m_highs{};
+    std::size_t m_used = 0;
     bool m_shown = true;
 };
 

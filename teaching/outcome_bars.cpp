@@ -14,8 +14,9 @@
 #include <utility>
 
 #include "chart_colours.h"
+#include "experiment_panel.h"
+#include "experiment_theory.h"
 #include "teaching_figures.h"
-#include "theory.h"
 
 namespace vesquin {
 namespace {
@@ -47,8 +48,9 @@ OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
     chart->addSeries(m_series);
 
     auto* outcomes = new QBarCategoryAxis;
-    outcomes->append(
-        {QStringLiteral("Un plato"), QStringLiteral("Dos platos"), QStringLiteral("Tres platos")});
+    m_outcomes = outcomes;
+    // A name cut short ("Dos plat…") reads as no name: every one is drawn whole.
+    outcomes->setTruncateLabels(false);
     outcomes->setTitleText(QStringLiteral("Platos rotos"));
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
@@ -60,12 +62,6 @@ OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
     m_series->attachAxis(outcomes);
     m_series->attachAxis(percent);
 
-    // Qt Charts writes values with its own number rules; these labels use the user's.
-    for (int i = 0; i < 6; ++i) {
-        auto* label = new QGraphicsSimpleTextItem(chart);
-        label->setZValue(10);
-        m_labels.append(label);
-    }
     connect(chart, &QChart::plotAreaChanged, this, &OutcomeBars::placeLabels);
     setChart(chart);
     applyTheme(false);
@@ -82,30 +78,66 @@ void OutcomeBars::applyTheme(bool dark) {
     title.setPointSizeF(font().pointSizeF() + 1);
     title.setBold(true);
     chart()->setTitleFont(title);
-    for (int i = 0; i < m_labels.size(); ++i) {
-        m_labels[i]->setBrush(i < 3 ? SimulatedBarColour(dark) : TheoryBarColour(dark));
-        m_labels[i]->setFont(font());
-    }
+    m_dark = dark;
+    colourLabels();
     placeLabels();
 }
 
-void OutcomeBars::showRun(const RunRecord* run) {
-    QList<qreal> simulated{0, 0, 0};
+void OutcomeBars::makeLabels(int bars) {
+    // Qt Charts writes values with its own number rules; these labels use the user's.
+    while (m_labels.size() < 2 * bars) {
+        auto* label = new QGraphicsSimpleTextItem(chart());
+        label->setZValue(10);
+        m_labels.append(label);
+    }
+    while (m_labels.size() > 2 * bars) delete m_labels.takeLast();
+    colourLabels();
+}
+
+void OutcomeBars::colourLabels() {
+    const int bars = static_cast<int>(m_labels.size()) / 2;
+    for (int i = 0; i < m_labels.size(); ++i) {
+        m_labels[i]->setBrush(i < bars ? SimulatedBarColour(m_dark) : TheoryBarColour(m_dark));
+        m_labels[i]->setFont(font());
+    }
+}
+
+QStringList OutcomeBars::categories() const {
+    return m_outcomes->categories();
+}
+
+void OutcomeBars::showRun(const ExperimentRecord* run) {
+    const Experiment experiment = run ? run->experiment : Experiment::Classic();
+    const int bars = experiment.mostBroken();
+    // The puzzle's three names fit under their bars; more bars stand too close for
+    // names and take their numbers, under the axis title "Platos rotos".
+    QStringList names;
+    for (int j = 1; j <= bars; ++j)
+        names << (bars <= 3 ? QString::fromStdString(BrokenName(j)) : QString::number(j));
+    if (m_outcomes->categories() != names) {
+        m_outcomes->clear();
+        m_outcomes->append(names);
+    }
+    makeLabels(bars);
+    QList<qreal> simulated(bars, 0.0);
     QList<qreal> theory;
-    for (const OutcomeTheory& outcome : Theory().outcomes) theory.append(outcome.percent);
-    std::array<Quotient, 3> percent{};
+    for (const BrokenTheory& broken : TheoryOf(experiment).broken) theory.append(broken.percent);
+    std::vector<Quotient> percent;
     if (run) {
-        percent = RunPercentages(*run);
-        simulated = {percent[0].value(), percent[1].value(), percent[2].value()};
+        percent = BrokenPercentages(run->tally, run->trials);
+        for (int j = 0; j < bars && j < int(percent.size()); ++j)
+            simulated[j] = percent[std::size_t(j)].value();
     }
     m_simulated->remove(0, m_simulated->count());
     m_simulated->append(simulated);
     m_theory->remove(0, m_theory->count());
     m_theory->append(theory);
-    for (int i = 0; i < 3; ++i) {
-        m_labels[i]->setText(run ? QString::fromStdString(PercentText(percent[i], m_symbols))
-                                 : QString());
-        m_labels[3 + i]->setText(QString::fromStdString(PercentText(theory[i], m_symbols)));
+    for (int i = 0; i < bars; ++i) {
+        m_labels[i]->setText(
+            run && i < int(percent.size())
+                ? QString::fromStdString(PercentText(percent[std::size_t(i)], m_symbols))
+                : QString());
+        m_labels[bars + i]->setText(QString::fromStdString(PercentText(theory[i], m_symbols)));
     }
     placeLabels();
 }
@@ -129,7 +161,15 @@ void OutcomeBars::placeLabels() {
     // goes one line higher.
     const QList<QBarSet*> sets{m_simulated, m_theory};
     const double plotTop = chart()->plotArea().top();
-    for (int i = 0; i < 3; ++i) {
+    const int bars = static_cast<int>(m_labels.size()) / 2;
+    // Many bars leave a category narrower than its labels, which would then stand
+    // over the neighbours' bars: they go, and the theory panel keeps the figures.
+    double widest = 0;
+    for (const QGraphicsSimpleTextItem* label : std::as_const(m_labels))
+        widest = std::max(widest, label->boundingRect().width());
+    const bool room = bars > 0 && widest + 4 <= chart()->plotArea().width() / bars;
+    for (QGraphicsSimpleTextItem* label : std::as_const(m_labels)) label->setVisible(room);
+    for (int i = 0; i < bars && i < m_simulated->count(); ++i) {
         std::array<QPointF, 2> barTops;
         for (int set = 0; set < 2; ++set) {
             const double offset = (set == 0 ? -1 : 1) * kBarWidth / 4;
@@ -138,7 +178,7 @@ void OutcomeBars::placeLabels() {
         const int taller = barTops[0].y() <= barTops[1].y() ? 0 : 1;
         std::array<QRectF, 2> boxes;
         for (int set = 0; set < 2; ++set) {
-            const QSizeF size = m_labels[set * 3 + i]->boundingRect().size();
+            const QSizeF size = m_labels[set * bars + i]->boundingRect().size();
             boxes[set] = QRectF(QPointF(barTops[set].x() - size.width() / 2,
                                         barTops[taller].y() - size.height() - 2),
                                 size);
@@ -147,7 +187,7 @@ void OutcomeBars::placeLabels() {
             boxes[1 - taller].moveBottom(boxes[taller].top());
         for (int set = 0; set < 2; ++set) {
             if (boxes[set].top() < plotTop) boxes[set].moveTop(plotTop);
-            m_labels[set * 3 + i]->setPos(boxes[set].topLeft());
+            m_labels[set * bars + i]->setPos(boxes[set].topLeft());
         }
     }
 }

@@ -8,9 +8,10 @@
 #include <QChartView>
 #include <QList>
 
-#include "experiment_run.h"
+#include "experiment_record.h"
 #include "number_text.h"
 
+class QBarCategoryAxis;
 class QBarSeries;
 class QBarSet;
 class QGraphicsSimpleTextItem;
@@ -23,13 +24,16 @@ class OutcomeBars : public QChartView {
   public:
     explicit OutcomeBars(LocaleSymbols symbols, QWidget* parent = nullptr);
 
-    // Shows the percentages of `run` beside the theory's; null shows the theory alone.
-    void showRun(const RunRecord* run);
+    // Shows the percentages of `run` beside the theory's, one pair of bars for each
+    // number its experiment can break; null shows the window's puzzle's theory alone.
+    void showRun(const ExperimentRecord* run);
     void applyTheme(bool dark);
 
-    // The bar labels as drawn: the simulated three, then the theoretical three.
+    // The bar labels as drawn: the simulated ones, then the theoretical ones.
     QStringList labelTexts() const;
     const QBarSet* simulatedSet() const { return m_simulated; }
+    // The names under the bars, left to right ("Un plato", "Dos platos", ...).
+    QStringList categories() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -37,7 +41,12 @@ class OutcomeBars : public QChartView {
   private:
     void placeLabels();
 
+    void makeLabels(int bars);
+    void colourLabels();
+
     LocaleSymbols m_symbols;
+    QBarCategoryAxis* m_outcomes = nullptr;
+    bool m_dark = false;
     QBarSeries* m_series = nullptr;
     QBarSet* m_simulated = nullptr;
     QBarSet* m_theory = nullptr;

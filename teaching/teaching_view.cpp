@@ -25,8 +25,11 @@
 #include <string>
 #include <variant>
 
+#include "cases_panel.h"
 #include "chart_colours.h"
 #include "convergence_chart.h"
+#include "experiment_group.h"
+#include "experiment_total.h"
 #include "history_table.h"
 #include "history_text.h"
 #include "outcome_bars.h"
@@ -36,6 +39,7 @@
 #include "teaching_files.h"
 #include "teaching_texts.h"
 #include "theory_panel.h"
+#include "trial_replay.h"
 
 namespace vesquin {
 namespace {
@@ -69,6 +73,8 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_convergence = new ConvergenceChart(history.symbols(), content);
     m_bars = new OutcomeBars(history.symbols(), content);
     m_theory = new TheoryPanel(history.symbols(), content);
+    m_cases = new CasesPanel(history.symbols(), content);
+    m_experiment = new ExperimentGroup(history.symbols(), content);
 
     auto* historyBox = new QGroupBox(QStringLiteral("Historial de ejecuciones"), content);
     historyBox->setObjectName(QStringLiteral("historyBox"));
@@ -124,10 +130,15 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_charts = new QHBoxLayout;
     m_charts->addWidget(m_convergence, 3);
     m_charts->addWidget(m_bars, 2);
+    // The theory and, under it, where its numbers come from.
+    auto* theoryColumn = new QVBoxLayout;
+    theoryColumn->addWidget(m_theory);
+    theoryColumn->addWidget(m_cases);
     m_lower = new QHBoxLayout;
-    m_lower->addWidget(m_theory, 2);
+    m_lower->addLayout(theoryColumn, 2);
     m_lower->addWidget(historyBox, 3);
     auto* layout = new QVBoxLayout(content);
+    layout->addWidget(m_experiment);
     layout->addLayout(m_charts, 3);
     layout->addWidget(marginControls(content));
     layout->addLayout(m_lower, 2);
@@ -138,16 +149,23 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(withStepTab(m_scroll));
 
-    // Keyboard order: the table, then its buttons (the charts and the theory are read-only).
+    // Keyboard order: the experiment's boxes and Simular, the table, then its
+    // buttons (the charts and the theory are read-only).
+    QWidget::setTabOrder(m_experiment->lastInOrder(), m_table);
     QWidget::setTabOrder(m_table, m_repeatButton);
     QWidget::setTabOrder(m_repeatButton, m_emptyButton);
     QWidget::setTabOrder(m_emptyButton, m_copyButton);
     QWidget::setTabOrder(m_copyButton, m_csvButton);
     QWidget::setTabOrder(m_csvButton, m_imageButton);
-    // Then the margin's check box, and the tabs before the table again.
+    // Then the margin's check box, the tabs, and round to the experiment again.
     QWidget::setTabOrder(m_imageButton, m_marginCheck);
     QWidget::setTabOrder(m_marginCheck, m_tabs->tabBar());
+    QWidget::setTabOrder(m_tabs->tabBar(), m_experiment->firstInOrder());
 
+    connect(m_experiment, &ExperimentGroup::runPerformed, this,
+            [this](const ExperimentRecord& record) { m_history.appendExperiment(record); });
+    connect(&m_history, &RunHistoryModel::columnsRearranged, this,
+            [this] { m_table->arrangeColumns(m_history.symbols()); });
     connect(m_repeatButton, &QPushButton::clicked, this, &TeachingView::repeatSelectedRun);
     connect(m_emptyButton, &QPushButton::clicked, this, &TeachingView::emptyHistory);
     connect(m_copyButton, &QPushButton::clicked, this, &TeachingView::copyHistory);
@@ -208,12 +226,17 @@ void TeachingView::showEvent(QShowEvent* event) {
 
 void TeachingView::showSelectedRun() {
     const int row = selectedRow();
-    const HistoryEntry* entry = m_history.entry(row);
-    const RunRecord* run = entry ? &entry->record : nullptr;
+    const ExperimentEntry* entry = m_history.entry(row);
+    const bool total = m_history.isTotalRow(row);
+    const ExperimentRecord* run = entry ? &entry->record : nullptr;
     m_convergence->showRun(run);
     m_bars->showRun(run);
-    m_theory->showRun(entry);
-    m_repeatButton->setEnabled(entry && !m_history.isTotalRow(row));
+    m_theory->showRun(entry, total ? m_history.total() : nullptr);
+    // The run's last trial lights its choice; a total is no one run, and lights none.
+    m_cases->showExperiment(run ? run->experiment : Experiment::Classic(),
+                            run && !total ? TrialPlates(run->experiment, run->seed, run->trials)
+                                          : std::vector<std::int32_t>{});
+    m_repeatButton->setEnabled(entry && !total);
 }
 
 void TeachingView::followNewRun() {
@@ -223,24 +246,26 @@ void TeachingView::followNewRun() {
 
 void TeachingView::repeatSelectedRun() {
     const int row = selectedRow();
-    const HistoryEntry* entry = m_history.entry(row);
+    const ExperimentEntry* entry = m_history.entry(row);
     if (!entry || m_history.isTotalRow(row)) return;
-    const RunRecord& earlier = entry->record;
-    auto again = PerformRun(std::to_string(earlier.trials), m_source, m_history.symbols(),
-                            kRunMaximumTrials, earlier.seed);
+    const ExperimentRecord& earlier = entry->record;
+    auto again = PerformExperimentRun(earlier.experiment, std::to_string(earlier.trials), m_source,
+                                      m_history.symbols(), kRunMaximumTrials, earlier.seed);
     // A run in the history was performed once with this count: it cannot be refused now.
-    if (const auto* record = std::get_if<RunRecord>(&again)) m_history.append(*record);
+    if (const auto* record = std::get_if<ExperimentRecord>(&again))
+        m_history.appendExperiment(*record);
 }
 
 void TeachingView::emptyHistory() {
     if (m_history.runCount() == 0) return;
     QMessageBox ask(QMessageBox::Question, windowTitle(),
-                    QStringLiteral("¿Vaciar el historial? Se borrarán las %1 ejecuciones "
-                                   "anotadas; las que no se hayan copiado o guardado se perderán.")
-                        .arg(m_history.runCount()),
+                    QString::fromStdString(EmptyHistoryQuestion(
+                        static_cast<std::size_t>(m_history.runCount()), m_history.symbols())),
                     QMessageBox::NoButton, this);
-    QPushButton* empty = ask.addButton(QStringLiteral("Vaciar"), QMessageBox::DestructiveRole);
-    QPushButton* keep = ask.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* empty =
+        ask.addButton(QString::fromUtf8(kEmptyHistoryAnswer.data()), QMessageBox::DestructiveRole);
+    QPushButton* keep =
+        ask.addButton(QString::fromUtf8(kKeepHistoryAnswer.data()), QMessageBox::RejectRole);
     ask.setDefaultButton(keep);
     ask.setEscapeButton(keep);
     ask.exec();
@@ -249,22 +274,25 @@ void TeachingView::emptyHistory() {
 }
 
 void TeachingView::copyHistory() {
-    const std::vector<HistoryEntry>& entries = m_history.history().entries();
-    QApplication::clipboard()->setText(
-        QString::fromStdString(HistoryTabText(entries, m_history.symbols(), TotalRow::Included)));
+    QApplication::clipboard()->setText(QString::fromStdString(
+        ExperimentHistoryTabText(m_history.entries(), m_history.total(), m_history.symbols())));
 }
 
 QImage TeachingView::chartsImage() {
-    const HistoryEntry* entry = m_history.entry(selectedRow());
-    const QString caption =
-        entry ? QString::fromStdString(ChartsCaption(*entry, m_history.symbols())) : QString();
+    const int row = selectedRow();
+    const ExperimentEntry* entry = m_history.entry(row);
+    const std::int32_t runsSummed = m_history.isTotalRow(row) ? m_history.total()->runsSummed : 0;
+    const QString caption = entry
+                                ? QString::fromStdString(ExperimentChartsCaption(
+                                      *entry, m_history.date(row), runsSummed, m_history.symbols()))
+                                : QString();
     return ComposeChartsImage(*m_convergence, *m_bars, caption, palette().color(QPalette::Window),
                               palette().color(QPalette::WindowText));
 }
 
 bool TeachingView::saveCsvTo(const QString& path) {
     const std::string csv =
-        HistoryCsv(m_history.history().entries(), m_history.symbols(), TotalRow::Included);
+        ExperimentHistoryCsv(m_history.entries(), m_history.total(), m_history.symbols());
     const QString error =
         SaveWholeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
     if (!error.isEmpty()) TellSaveFailure(this, path, error);
@@ -317,6 +345,8 @@ void TeachingView::applyTheme() {
     const bool dark = IsDarkPalette(palette());
     m_convergence->applyTheme(dark);
     m_bars->applyTheme(dark);
+    // The grid's key takes the theme's colours too.
+    if (m_table) showSelectedRun();
 }
 
 }  // namespace vesquin

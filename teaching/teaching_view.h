@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// "Vesquin: gráficos y teoría", the teaching view: the convergence chart, the
-// bars and the exact theory for the selected run (the last one unless the user
+// "Vesquin: gráficos y teoría", the teaching view: its own runs of any
+// experiment, the convergence chart, the bars, the exact theory and the cases
+// counted for the selected run (the last one unless the user
 // picks another, or the total row), and the history of every run with copy,
 // save and repeat commands. It opens within the screen it is on, scrolling what
 // does not fit. Escape closes it. It never changes a run; Repetir adds a new one.
@@ -24,7 +25,9 @@ class QTabWidget;
 
 namespace vesquin {
 
+class CasesPanel;
 class ConvergenceChart;
+class ExperimentGroup;
 class HistoryTable;
 class OutcomeBars;
 class RunHistoryModel;
@@ -45,7 +48,7 @@ class TeachingView : public QWidget {
     // under them naming the run shown (count, seed and date).
     QImage chartsImage();
 
-    // "Repetir": performs the selected run again, with its count and seed, and
+    // "Repetir": performs the selected run again, with its experiment, count and seed, and
     // adds it to the history (which then shows it). Nothing on the total row.
     void repeatSelectedRun();
 
@@ -78,6 +81,8 @@ class TeachingView : public QWidget {
     ConvergenceChart* m_convergence = nullptr;
     OutcomeBars* m_bars = nullptr;
     TheoryPanel* m_theory = nullptr;
+    CasesPanel* m_cases = nullptr;
+    ExperimentGroup* m_experiment = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_content = nullptr;
     QBoxLayout* m_charts = nullptr;  // the two charts, side by side or one above the other

@@ -13,6 +13,7 @@
 
 #include "chance_margin.h"
 #include "convergence_chart.h"
+#include "experiment_history.h"
 #include "outcome_bars.h"
 #include "run_history_model.h"
 #include "step_texts.h"
@@ -63,7 +64,7 @@ QWidget* TeachingView::withStepTab(QScrollArea* charts) {
     // The charts follow the run as it grows; at its end it joins the history,
     // which shows it as its newest run.
     connect(m_steps, &TrialStepPane::stepped, this, [this] {
-        const RunRecord growing = m_steps->run().Record();
+        const ExperimentRecord growing = ClassicRecord(m_steps->run().Record());
         m_convergence->showRun(&growing);
         m_bars->showRun(&growing);
     });

@@ -4,13 +4,11 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QStringList>
 #include <QVBoxLayout>
 
-#include <utility>
-
 #include "chance_margin.h"
-#include "teaching_figures.h"
-#include "theory.h"
+#include "experiment_panel.h"
 
 namespace vesquin {
 namespace {
@@ -28,9 +26,17 @@ QLabel* NewLabel(QWidget* parent, Qt::Alignment alignment, bool bold = false) {
     return label;
 }
 
-std::array<const TheoryLine*, 6> Lines(const TheoryPanelTexts& texts) {
-    return {&texts.outcomes[0], &texts.outcomes[1], &texts.outcomes[2],
-            &texts.modal,       &texts.meanIntact,  &texts.meanBroken};
+QLabel* Heading(QWidget* parent, std::string_view text, Qt::Alignment alignment = Qt::AlignRight) {
+    QLabel* heading = NewLabel(parent, alignment, true);
+    heading->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return heading;
+}
+
+void SetLine(std::array<QLabel*, 5>& cells, const TheoryLine& line) {
+    const std::array<const std::string*, 5> texts{&line.label, &line.favourable, &line.fraction,
+                                                  &line.theory, &line.simulated};
+    for (std::size_t column = 0; column < cells.size(); ++column)
+        cells[column]->setText(QString::fromStdString(*texts[column]));
 }
 
 }  // namespace
@@ -39,31 +45,51 @@ TheoryPanel::TheoryPanel(LocaleSymbols symbols, QWidget* parent)
     : QGroupBox(QStringLiteral("Teoría exacta"), parent), m_symbols(std::move(symbols)) {
     setObjectName(QStringLiteral("theoryPanel"));
     setAccessibleName(QStringLiteral("Teoría exacta y simulación"));
+    const ExperimentPanelWords words;
 
     auto* layout = new QVBoxLayout(this);
     m_choices = NewLabel(this, Qt::AlignLeft);
     m_choices->setWordWrap(true);
     layout->addWidget(m_choices);
 
+    // The probabilities: one row for each number of plates broken.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
-    const std::array<const char*, 3> headings{"Casos favorables", "Probabilidad", "Teoría"};
-    for (int column = 1; column <= 3; ++column) {
-        QLabel* heading = NewLabel(this, Qt::AlignRight, true);
-        heading->setText(QString::fromUtf8(headings[column - 1]));
-        grid->addWidget(heading, 0, column);
-    }
+    grid->addWidget(Heading(this, "Casos favorables"), 0, 1);
+    grid->addWidget(Heading(this, "Probabilidad"), 0, 2);
+    grid->addWidget(Heading(this, "Teoría"), 0, 3);
     m_simulatedTitle = NewLabel(this, Qt::AlignRight, true);
     grid->addWidget(m_simulatedTitle, 0, 4);
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < kMostRows; ++row) {
         for (int column = 0; column < 5; ++column) {
             QLabel* cell = NewLabel(this, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
-            m_cells[row][column] = cell;
+            m_cells[std::size_t(row)][std::size_t(column)] = cell;
             grid->addWidget(cell, row + 1, column);
         }
     }
     grid->setColumnStretch(0, 1);
     layout->addLayout(grid);
+    m_source = NewLabel(this, Qt::AlignLeft);
+    m_source->setWordWrap(true);
+    layout->addWidget(m_source);
+
+    // The means and the most probable number, which are not probabilities.
+    auto* means = new QGridLayout;
+    means->setHorizontalSpacing(14);
+    means->addWidget(Heading(this, words.means, Qt::AlignLeft), 0, 0);
+    means->addWidget(Heading(this, words.exact), 0, 2);
+    means->addWidget(Heading(this, "Teoría"), 0, 3);
+    m_meansSimulatedTitle = NewLabel(this, Qt::AlignRight, true);
+    means->addWidget(m_meansSimulatedTitle, 0, 4);
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            QLabel* cell = NewLabel(this, column == 0 ? Qt::AlignLeft : Qt::AlignRight);
+            m_means[std::size_t(row)][std::size_t(column)] = cell;
+            means->addWidget(cell, row + 1, column);
+        }
+    }
+    means->setColumnStretch(0, 1);
+    layout->addLayout(means);
     m_margin = NewLabel(this, Qt::AlignLeft);
     m_margin->setObjectName(QStringLiteral("marginLines"));
     m_margin->setWordWrap(true);
@@ -72,29 +98,40 @@ TheoryPanel::TheoryPanel(LocaleSymbols symbols, QWidget* parent)
     showRun(nullptr);
 }
 
-void TheoryPanel::showRun(const HistoryEntry* entry) {
-    const TheoryPanelTexts texts = ComposeTheoryPanel(Theory(), entry, m_symbols);
+void TheoryPanel::showRun(const ExperimentEntry* entry, const ExperimentTotal* total) {
+    const Experiment experiment = entry ? entry->record.experiment : Experiment::Classic();
+    ExperimentPanelTexts texts = ComposeExperimentPanel(experiment, entry, m_symbols);
+    if (total) texts.simulatedTitle = TotalSimulatedTitle(*total, m_symbols);
     m_choices->setText(QString::fromStdString(texts.choices));
+    m_source->setText(QString::fromStdString(texts.source));
     m_simulatedTitle->setText(QString::fromStdString(texts.simulatedTitle));
-    const std::array<const TheoryLine*, 6> lines = Lines(texts);
-    for (int row = 0; row < 6; ++row) {
-        const TheoryLine& line = *lines[row];
-        const std::array<const std::string*, 5> cells{&line.label, &line.favourable, &line.fraction,
-                                                      &line.theory, &line.simulated};
-        for (int column = 0; column < 5; ++column)
-            m_cells[row][column]->setText(QString::fromStdString(*cells[column]));
+    m_meansSimulatedTitle->setText(QString::fromStdString(texts.simulatedTitle));
+    m_rows = static_cast<int>(texts.broken.size());
+    for (int row = 0; row < kMostRows; ++row) {
+        std::array<QLabel*, 5>& cells = m_cells[std::size_t(row)];
+        if (row < m_rows)
+            SetLine(cells, texts.broken[std::size_t(row)]);
+        else
+            SetLine(cells, TheoryLine{});
+        for (QLabel* cell : cells) cell->setVisible(row < m_rows);
     }
     QStringList marginLines;
     if (entry)
         for (const std::string& line : RunMarginLines(entry->record, m_symbols))
             if (!line.empty()) marginLines << QString::fromStdString(line);
     m_margin->setText(marginLines.join(QLatin1Char('\n')));
+    const std::array<const TheoryLine*, 3> summaries{&texts.modal, &texts.meanIntact,
+                                                     &texts.meanBroken};
+    for (std::size_t row = 0; row < summaries.size(); ++row) SetLine(m_means[row], *summaries[row]);
+
     // A screen reader reads the whole comparison from the panel's description.
     QStringList lineTexts;
-    for (const TheoryLine* line : lines)
-        lineTexts << QString::fromStdString(
-            line->label + ": teoría " + line->theory +
-            (line->simulated.empty() ? std::string() : ", simulación " + line->simulated));
+    for (int row = 0; row < rowCount(); ++row) {
+        const QString simulated = cellText(row, 4);
+        lineTexts << cellText(row, 0) + QStringLiteral(": teoría ") + cellText(row, 3) +
+                         (simulated.isEmpty() ? QString()
+                                              : QStringLiteral(", simulación ") + simulated);
+    }
     setAccessibleDescription(lineTexts.join(QStringLiteral("; ")) +
                              (marginLines.isEmpty()
                                   ? QString()
@@ -102,7 +139,12 @@ void TheoryPanel::showRun(const HistoryEntry* entry) {
 }
 
 QString TheoryPanel::cellText(int row, int column) const {
-    return m_cells.at(row).at(column)->text();
+    if (row < m_rows) return m_cells.at(std::size_t(row)).at(std::size_t(column))->text();
+    return m_means.at(std::size_t(row - m_rows)).at(std::size_t(column))->text();
+}
+
+QString TheoryPanel::sourceText() const {
+    return m_source->text();
 }
 
 QString TheoryPanel::marginText() const {

@@ -7,6 +7,9 @@
 // stand first and show their values whole.
 #include <QtTest>
 
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,11 +22,10 @@
 #include "fonts.h"
 #include "history_text.h"
 #include "main_window.h"
+#include "outcome_bars.h"
 #include "run_history_model.h"
 #include "teaching_view.h"
 #include "theory_panel.h"
-
-using vesquin::HistoryColumn;
 
 namespace {
 
@@ -85,14 +87,28 @@ class TeachingViewFitTest : public QObject {
         }
         QVERIFY(labels >= 30);
 
+        // The bars' names are drawn whole, never cut short with an ellipsis.
+        auto* bars = view->findChild<vesquin::OutcomeBars*>();
+        QVERIFY(bars);
+        QStringList drawn;
+        for (const QGraphicsItem* item : bars->scene()->items())
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+                if (text->isVisible()) drawn << text->toPlainText();
+        for (const QString& name : bars->categories())
+            QVERIFY2(drawn.contains(name), qPrintable(name));
+        for (const QString& text : std::as_const(drawn))
+            QVERIFY2(!text.contains(u'\u2026'), qPrintable(text));
+
         // Nº, Ensayos and Semilla first, each wide enough for every value it shows.
         auto* table = view->findChild<QTableView*>(QStringLiteral("historyTable"));
         QHeaderView* header = table->horizontalHeader();
-        const QList<HistoryColumn> keys{HistoryColumn::Number, HistoryColumn::Trials,
-                                        HistoryColumn::Seed};
+        const auto* history = qobject_cast<const vesquin::RunHistoryModel*>(table->model());
+        QVERIFY(history);
+        const QList<int> keys{vesquin::RunHistoryModel::kNumberColumn,
+                              vesquin::RunHistoryModel::kTrialsColumn, history->seedColumn()};
         int right = 0;
         for (int visual = 0; visual < keys.size(); ++visual) {
-            const int logical = static_cast<int>(keys[visual]);
+            const int logical = keys[visual];
             QCOMPARE(header->visualIndex(logical), visual);
             right = header->sectionViewportPosition(logical) + header->sectionSize(logical);
             for (int row = 0; row < table->model()->rowCount(); ++row) {

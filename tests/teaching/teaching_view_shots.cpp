@@ -4,18 +4,23 @@
 // Pictures of the teaching view for a person to review: after runs of 10, 1.000
 // and 1.000.000 trials in the main window, in a light or a dark theme.
 //   teaching_view_shots OUTPUT_FOLDER light|dark
-// Writes teaching-<theme>-<trials>.png and main-<theme>.png into OUTPUT_FOLDER.
+// and then after the view's own runs of 1.000 trials of 4 x 8 and 4 x 6 (whose
+// every choice is drawn), the whole scrolled content.
+// Writes teaching-<theme>-<trials>.png, experiment-<theme>-<k>x<n>.png and
+// main-<theme>.png into OUTPUT_FOLDER.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
 
+#include "experiment_group.h"
 #include "fonts.h"
 #include "main_window.h"
 #include "teaching_view.h"
@@ -84,6 +89,18 @@ int main(int argc, char* argv[]) {
         QTest::qWait(400);
         view->grab().save(folder.filePath(QStringLiteral("steps-%1.png").arg(theme)));
         view->findChild<QTabWidget*>()->setCurrentIndex(0);
+    }
+    auto* group = view->findChild<vesquin::ExperimentGroup*>();
+    for (const auto& [shooters, plates] : {std::pair{4, 8}, std::pair{4, 6}}) {
+        group->shootersBox()->setValue(shooters);
+        group->platesBox()->setValue(plates);
+        group->countBox()->setText(QStringLiteral("1000"));
+        group->simulate();
+        QTest::qWait(300);
+        const QString name =
+            QStringLiteral("experiment-%1-%2x%3.png").arg(theme).arg(shooters).arg(plates);
+        QWidget* content = view->findChild<QWidget*>(QStringLiteral("teachingContent"));
+        if (!content->grab().save(folder.filePath(name))) return 1;
     }
     window.grab().save(folder.filePath(QStringLiteral("main-%1.png").arg(theme)));
     view->chartsImage().save(folder.filePath(QStringLiteral("charts-%1.png").arg(theme)));

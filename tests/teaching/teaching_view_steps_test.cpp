@@ -18,6 +18,7 @@
 
 #include "chance_margin.h"
 #include "convergence_chart.h"
+#include "experiment_history.h"
 #include "margin_bands.h"
 #include "run_history_model.h"
 #include "teaching_view.h"
@@ -82,9 +83,8 @@ class TeachingViewStepsTest : public QObject {
         vesquin::UniformSource source;
         const auto whole = std::get<vesquin::RunRecord>(
             vesquin::PerformRun("30", source, vesquin::kSpanishSymbols, 1000, 2024));
-        const vesquin::HistoryEntry* entry = m_history->entry(0);
-        QVERIFY(entry->record.tally == whole.tally);
-        QVERIFY(entry->record.checkpoints == whole.checkpoints);
+        const vesquin::ExperimentEntry* entry = m_history->entry(0);
+        QVERIFY(entry->record == vesquin::ClassicRecord(whole));
         QCOMPARE(entry->record.seed, quint64(2024));
         QCOMPARE(m_view->selectedRow(), 0);
     }

@@ -281,9 +281,12 @@ class TeachingViewTest : public QObject {
         QCOMPARE(view->selectedRow(), 0);
         QCOMPARE(chart->runSeries(0)->points().last().x(), 100.0);
         QVERIFY(view->findChild<vesquin::TheoryPanel*>()->cellText(0, 4).endsWith(u'%'));
-        const QStringList chain{"historyTable",   "repeatButton",  "emptyHistoryButton",
-                                "copyButton",     "saveCsvButton", "saveImageButton",
-                                "marginCheck",    "teachingTabBar"};
+        const QStringList chain{"historyTable",       "repeatButton",
+                                "emptyHistoryButton", "copyButton",
+                                "saveCsvButton",      "saveImageButton",
+                                "marginCheck",        "teachingTabBar",
+                                "shootersBox",        "platesBox",
+                                "experimentCountBox", "experimentSimulateButton"};
         QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());
         for (int i = 1; i <= chain.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -311,9 +314,8 @@ class TeachingViewTest : public QObject {
         Run(window, QStringLiteral("1000"));
         Run(window, QStringLiteral("20"));
         TeachingView* view = OpenView(window);
-        const QString expected = QString::fromStdString(
-            vesquin::HistoryTabText(window.runHistory().history().entries(),
-                                    vesquin::kSpanishSymbols, vesquin::TotalRow::Included));
+        const QString expected = QString::fromStdString(vesquin::ExperimentHistoryTabText(
+            window.runHistory().entries(), window.runHistory().total(), vesquin::kSpanishSymbols));
         QVERIFY(expected.count(u'\n') == 4);
         QVERIFY(expected.endsWith(QStringLiteral("\n")));
         QVERIFY(expected.section(u'\n', 3, 3).startsWith(QStringLiteral("Total\t")));
@@ -369,9 +371,8 @@ class TeachingViewTest : public QObject {
         QVERIFY(view->saveCsvTo(csvPath));
         QFile csv(csvPath);
         QVERIFY(csv.open(QIODevice::ReadOnly));
-        const std::string expected =
-            vesquin::HistoryCsv(window.runHistory().history().entries(), vesquin::kSpanishSymbols,
-                                vesquin::TotalRow::Included);
+        const std::string expected = vesquin::ExperimentHistoryCsv(
+            window.runHistory().entries(), window.runHistory().total(), vesquin::kSpanishSymbols);
         QCOMPARE(csv.readAll(), QByteArray::fromStdString(expected));
 
         const QString pngPath = folder.filePath(QStringLiteral("gráficos.png"));

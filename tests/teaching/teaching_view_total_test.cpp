@@ -114,7 +114,11 @@ class TeachingViewTotalTest : public QObject {
         QVERIFY(history.isTotalRow(total));
         QCOMPARE(Cell(history, total, HistoryColumn::Number), QStringLiteral("Total"));
         QCOMPARE(Cell(history, total, HistoryColumn::Trials), QStringLiteral("1.000"));
-        QCOMPARE(Cell(history, total, HistoryColumn::Seed), QString());
+        QCOMPARE(history.index(total, history.seedColumn()).data().toString(), QString());
+        QCOMPARE(history.index(total, history.shootersColumn()).data().toString(),
+                 QStringLiteral("3"));
+        QCOMPARE(history.index(total, history.platesColumn()).data().toString(),
+                 QStringLiteral("6"));
         QVERIFY(history.index(total, 0).data(Qt::FontRole).value<QFont>().bold());
         for (HistoryColumn column :
              {HistoryColumn::OneCount, HistoryColumn::TwoCount, HistoryColumn::ThreeCount}) {
