@@ -5,6 +5,7 @@
 // the very runs the main window shows, and copying and saving its history.
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QClipboard>
@@ -13,8 +14,10 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -263,6 +266,32 @@ class TeachingViewTest : public QObject {
         QTest::mousePress(footer, Qt::LeftButton);
         QTest::mouseRelease(footer, Qt::LeftButton, {}, QPoint(-5, -5));
         QVERIFY(!window.teachingView());
+    }
+
+    // Two controls on show sharing a letter make Alt with it only move the focus.
+    void accessKeysOnShowAreDistinct() {
+        MainWindow window(vesquin::kSpanishSymbols);
+        window.show();
+        TeachingView* view = OpenView(window);
+        auto* tabs = view->findChild<QTabWidget*>(QStringLiteral("teachingTabs"));
+        QVERIFY(tabs);
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QMap<QChar, QString> owners;
+            const auto claim = [&](const QString& text) {
+                const qsizetype amp = text.indexOf(u'&');
+                if (amp < 0 || amp + 1 >= text.size()) return;
+                const QChar key = text.at(amp + 1).toLower();
+                QVERIFY2(!owners.contains(key), qPrintable(QStringLiteral("Alt+%1: «%2» and «%3»")
+                                                               .arg(key, owners.value(key), text)));
+                owners.insert(key, text);
+            };
+            for (int i = 0; i < tabs->count(); ++i) claim(tabs->tabText(i));
+            for (QAbstractButton* button : view->findChildren<QAbstractButton*>())
+                if (button->isVisibleTo(view)) claim(button->text());
+            for (QLabel* label : view->findChildren<QLabel*>())
+                if (label->buddy() && label->isVisibleTo(view)) claim(label->text());
+        }
     }
 
     void everyControlIsReachableByKeyAndNamed() {
