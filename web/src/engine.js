@@ -113,22 +113,6 @@ export async function loadEngine() {
 export function localeSymbols(locales = undefined) {
     const parts = new Intl.NumberFormat(locales).formatToParts(1234567.5);
     const part = (type) => parts.find((p) => p.type === type)?.value ?? '';
-    // As `call`, with each of the first `counted` texts followed by its byte length.
-    const callWithLengths = (fn, counted, texts, ...numbers) => {
-        const sizes = texts.map((text) => module.lengthBytesUTF8(text));
-        const pointers = texts.map((text, i) => {
-            const pointer = module._malloc(sizes[i] + 1);
-            module.stringToUTF8(text, pointer, sizes[i] + 1);
-            return pointer;
-        });
-        const given = pointers.flatMap((pointer, i) => (i < counted ? [pointer, sizes[i]] : [pointer]));
-        try {
-            const answer = fn(...given, ...numbers);
-            return answer ? textAt(answer) : '';
-        } finally {
-            pointers.forEach((pointer) => module._free(pointer));
-        }
-    };
 
     return { decimal: part('decimal') || '.', grouping: part('group') };
 }
