@@ -6,10 +6,14 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <string>
+#include <vector>
 
 #include "application_icon.h"
 #include "application_identity.h"
+#include "catalogue.h"
 #include "fonts.h"
+#include "language_option.h"
 #include "locale_symbols.h"
 #include "main_window.h"
 #include "startup_probe.h"
@@ -17,6 +21,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // --idioma, handed over by the command line, else the environment's language.
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments()) arguments.push_back(argument.toStdString());
+    if (!arguments.empty()) arguments.erase(arguments.begin());
+    vesquin::SetLanguage(vesquin::ChosenLanguage(arguments));
     QApplication::setApplicationName(QStringLiteral("Vesquin"));
     QApplication::setApplicationVersion(QString::fromLatin1(vesquin::kApplicationVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(vesquin::kDesktopFileName));
