@@ -9,13 +9,17 @@
 
 #include "application_icon.h"
 #include "application_identity.h"
+#include "catalogue.h"
 #include "fonts.h"
 #include "locale_symbols.h"
 #include "main_window.h"
+#include "startup_language.h"
 #include "startup_probe.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
+    // Before anything is built, so that every text is made in the chosen language.
+    vesquin::SetLanguage(vesquin::TakeStartupLanguage(argc, argv));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vesquin"));
     QApplication::setApplicationVersion(QString::fromLatin1(vesquin::kApplicationVersion));
