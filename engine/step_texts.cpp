@@ -52,25 +52,23 @@ std::string TrialOutcomeText(const TrialStep& step) {
 }
 
 StepControlLabels StepLabels() {
-    const auto label = [](std::string_view spanish) {
-        return std::string(Text("step pane control", spanish));
-    };
     return StepControlLabels{
-        label("Ensayo a ensayo"),
-        label("&Un ensayo"),
-        label("&10 ensayos"),
-        label("1&00 ensayos"),
-        label("&Reproducir"),
-        label("&Pausa"),
-        label("Veloci&dad (ensayos por segundo):"),
-        label("&Empezar de nuevo"),
-        label("Sin &animación"),
-        label("Ensa&yos de la simulación:"),
-        label("Últimos ensayos"),
-        label("Recuento"),
-        label("¿Cuántos platos crees que se romperán más a menudo?"),
-        label("¿Qué porcentaje de veces?"),
-        label("Sin predicción"),
+        std::string(Text("step pane control", "Ensayo a ensayo")),
+        std::string(Text("step pane control", "&Un ensayo")),
+        std::string(Text("step pane control", "&10 ensayos")),
+        std::string(Text("step pane control", "1&00 ensayos")),
+        std::string(Text("step pane control", "&Reproducir")),
+        std::string(Text("step pane control", "&Pausa")),
+        std::string(Text("step pane control", "Veloci&dad (ensayos por segundo):")),
+        std::string(Text("step pane control", "&Empezar de nuevo")),
+        std::string(Text("step pane control", "Sin &animación")),
+        std::string(Text("step pane control", "Ensa&yos de la simulación:")),
+        std::string(Text("step pane control", "Últimos ensayos")),
+        std::string(Text("step pane control", "Recuento")),
+        std::string(
+            Text("step pane control", "¿Cuántos platos crees que se romperán más a menudo?")),
+        std::string(Text("step pane control", "¿Qué porcentaje de veces?")),
+        std::string(Text("step pane control", "Sin predicción")),
         std::string(Text("teaching view tab", "&Gráficos y teoría")),
         std::string(Text("teaching view tab", "E&nsayo a ensayo")),
         std::string(Text("teaching view tabs name", "Partes de la vista")),
