@@ -16,10 +16,13 @@
 #include "language_option.h"
 #include "locale_symbols.h"
 #include "main_window.h"
+#include "startup_language.h"
 #include "startup_probe.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
+    // Before anything is built, so that every text is made in the chosen language.
+    vesquin::SetLanguage(vesquin::TakeStartupLanguage(argc, argv));
     QApplication app(argc, argv);
     // --idioma, handed over by the command line, else the environment's language.
     std::vector<std::string> arguments;
