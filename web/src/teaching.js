@@ -33,11 +33,11 @@ function theoryTables(figures, words) {
                     html('caption', {}, caption), html('thead', {}, head), html('tbody', {}, ...rows));
     };
     return [
-        table('theory-table', text('theory panel title', 'Teoría exacta'),
-              [text('theory column', 'Casos favorables'), text('theory column', 'Probabilidad'),
-               text('theory column', 'Teoría')], figures.lines,
+        table('theory-table', text('theory panel frame', 'Teoría exacta'),
+              [text('theory panel heading', 'Casos favorables'), text('theory panel heading', 'Probabilidad'),
+               text('theory panel heading', 'Teoría')], figures.lines,
               (line) => [line.favourable, line.fraction, line.theory]),
-        table('means-table', words.means, [words.exact, text('theory column', 'Teoría')], figures.means,
+        table('means-table', words.means, [words.exact, text('theory panel heading', 'Teoría')], figures.means,
               (line) => [line.fraction, line.theory]),
     ];
 }
@@ -85,10 +85,10 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     // The panel's own words, written again when the language changes.
     function label() {
         title.textContent = text('teaching view title', 'Vesquin: gráficos y teoría');
-        historyTitle.textContent = text('history title', 'Historial de ejecuciones');
-        historyBody.setAttribute('aria-label', historyTitle.textContent);
+        historyTitle.textContent = text('history frame', 'Historial de ejecuciones');
+        historyBody.setAttribute('aria-label', text('history table name', 'Historial de ejecuciones'));
         historyHint.textContent = text('history hint', 'Una fila por ejecución; elegir su número la muestra en los gráficos.');
-        buttons.empty.textContent = text('history button', 'Vaciar historial');
+        buttons.empty.textContent = text('history button name', 'Vaciar historial');
         buttons.copy.textContent = text('history button', 'Copiar');
         buttons.csv.textContent = text('history button', 'Descargar CSV');
         buttons.image.textContent = text('charts button', 'Descargar imagen');
