@@ -183,7 +183,8 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         }
     });
     buttons.csv.addEventListener('click', () => {
-        download('vesquin-historial.csv', new Blob([engine.historyText(symbols, true)], { type: 'text/csv;charset=utf-8' }));
+        // Translators: the name of a downloaded file: no blanks, and its extension kept.
+        download(text('download file name', 'vesquin-historial.csv'), new Blob([engine.historyText(symbols, true)], { type: 'text/csv;charset=utf-8' }));
     });
     buttons.image.addEventListener('click', () => {
         const pictures = [...charts.querySelectorAll('svg')];
@@ -215,7 +216,9 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
             image.onerror = reject;
             image.src = url;
         }));
-        Promise.all(drawn).then(() => canvas.toBlob((blob) => download('vesquin-graficos.png', blob), 'image/png'));
+        Promise.all(drawn).then(() => canvas.toBlob((blob) =>
+            // Translators: the name of a downloaded file: no blanks, and its extension kept.
+            download(text('download file name', 'vesquin-graficos.png'), blob), 'image/png'));
     });
     panel.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {

@@ -119,6 +119,23 @@ test('the menu switches the language and keeps the results, the history and the 
     assert.deepEqual(errors, []);
 });
 
+test('downloaded files are named in the language shown', async () => {
+    const { page } = await openPage(browser, { query: '?idioma=ca&semilla=3' });
+    await setCount(page, '1000');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('F2');
+    await page.waitForSelector('#teaching:not([hidden])');
+    // The names the page gives its downloads, without downloading.
+    await page.evaluate(() => {
+        window.downloadNames = [];
+        HTMLAnchorElement.prototype.click = function click() { window.downloadNames.push(this.download); };
+    });
+    await page.click('#teaching-csv');
+    await page.click('#teaching-image');
+    await page.waitForFunction(() => window.downloadNames.length === 2, { timeout: 5000 });
+    assert.deepEqual(await page.evaluate(() => window.downloadNames), ['vesquin-historial.csv', 'vesquin-grafics.png']);
+});
+
 test('the menu is reached from the keyboard and changed with the arrow keys', async () => {
     const { page } = await openPage(browser);
     let steps = 0;
