@@ -113,6 +113,11 @@ test('the menu switches the language and keeps the results, the history and the 
         empty: 'Buida l\'historial', accept: 'D\'acord', shown: '1', focused: 'languageChoice', open: true,
     });
 
+    // The window's access keys are the translations' own letters, underlined, one per control.
+    const keys = await page.$$eval('#frmVesquin button', (all) => all.map((b) => [b.accessKey, b.querySelector('u')?.textContent]));
+    assert.ok(keys.length > 0 && keys.every(([key, underlined]) => key !== '' && key === underlined?.toLowerCase()), String(keys));
+    assert.equal(new Set(keys.map(([key]) => key)).size, keys.length, `distinct access keys: ${keys}`);
+
     await page.select('#languageChoice', 'es');
     assert.equal(await page.evaluate(() => document.documentElement.lang), 'es');
     assert.deepEqual(await pageText(page), spanish, 'back in Spanish, the page reads as it did');
