@@ -13,6 +13,7 @@
 #include "locale_symbols.h"
 #include "main_window.h"
 #include "startup_probe.h"
+#include "teaching_open_probe.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     vesquin::InstallFontSubstitutions();
     vesquin::MainWindow window(vesquin::SymbolsFromLocale(QLocale::system()));
     vesquin::QuitAfterFirstPaintWhenBenchmarking(window);
+    vesquin::OpenTeachingViewWhenBenchmarking(window);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Why the teaching view could not open: its charts come in a file of their own,
+// loaded the first time the view opens, and an incomplete installation may lack it.
+
+#include <string>
+#include <string_view>
+
+namespace vesquin {
+
+enum class TeachingModuleFailure {
+    Missing,    // there is no file where the program looks for it
+    Unusable,   // the file is there but cannot be loaded, or is not the module
+};
+
+// "No se puede abrir la vista de gráficos y teoría: falta el archivo «/usr/lib/…».
+// …" for `path`, the file the program looked for.
+inline std::string TeachingModuleFailureText(TeachingModuleFailure failure,
+                                             std::string_view path) {
+    std::string text = "No se puede abrir la vista de gráficos y teoría: ";
+    text += failure == TeachingModuleFailure::Missing ? "falta el archivo «"
+                                                       : "no se ha podido cargar el archivo «";
+    text += path;
+    text += "». Vuelve a instalar Vesquin para usarla; la ventana principal sigue funcionando.";
+    return text;
+}
+
+}  // namespace vesquin
