@@ -68,12 +68,14 @@ class TeachingModuleTest : public QObject {
         qputenv("VESQUIN_TEACHING_MODULE", module.toLocal8Bit());
         MainWindow window(vesquin::kSpanishSymbols);
         window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
 
+        // Asked twice: a failed load is tried again, and told again.
         for (int opening = 1; opening <= 2; ++opening) {
+            // The window takes the activation back after the box; F2 needs it.
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
             MessageBoxAnswerer answerer;
-            window.showTeachingView();  // what F2 and the footer link do
+            QTest::keyClick(&window, Qt::Key_F2);
             QCOMPARE(answerer.seen, 1);
             QCOMPARE(answerer.title, QStringLiteral("Vesquin"));
             QCOMPARE(answerer.icon, QMessageBox::Warning);
