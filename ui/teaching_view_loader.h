@@ -7,6 +7,7 @@
 // view first opens keeps those libraries out of the window's start-up.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
