@@ -18,6 +18,7 @@
 #include "main_window.h"
 #include "startup_language.h"
 #include "startup_probe.h"
+#include "teaching_open_probe.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
     vesquin::InstallFontSubstitutions();
     vesquin::MainWindow window(vesquin::SymbolsFromLocale(QLocale::system()));
     vesquin::QuitAfterFirstPaintWhenBenchmarking(window);
+    vesquin::OpenTeachingViewWhenBenchmarking(window);
     window.show();
     return app.exec();
 }
