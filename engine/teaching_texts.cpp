@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "catalogue.h"
 #include "seed_text.h"
 
 namespace vesquin {
@@ -18,30 +19,37 @@ std::string ChartsCaption(const HistoryEntry& entry, const LocaleSymbols& symbol
         return PatternFormat(static_cast<double>(value), Pattern::Grouped, symbols);
     };
     const std::int32_t trials = entry.record.trials;
-    const std::string count = grouped(trials) + (trials == 1 ? " ensayo" : " ensayos");
+    const std::string count = PluralText("charts caption", "{count} ensayo", "{count} ensayos", trials,
+                                         {{"count", grouped(trials)}});
     if (entry.runsSummed > 0) {
-        const std::string runs = entry.runsSummed == 1 ? std::string("1 ejecución")
-                                                       : grouped(entry.runsSummed) + " ejecuciones";
-        return "Total de " + runs + ": " + count;
+        return PluralText("charts caption", "Total de {runs} ejecución: {trials}",
+                          "Total de {runs} ejecuciones: {trials}", entry.runsSummed,
+                          {{"runs", grouped(entry.runsSummed)}, {"trials", count}});
     }
-    std::string caption = "Simulación nº " + std::to_string(entry.number) + ": " + count +
-                          ", semilla " + SeedText(entry.record.seed);
     std::string when = entry.date;
     if (!entry.time.empty()) when += (when.empty() ? "" : " ") + entry.time;
-    if (!when.empty()) caption += ", " + when;
-    return caption;
+    const std::string number = std::to_string(entry.number);
+    const std::string seed = SeedText(entry.record.seed);
+    if (when.empty()) {
+        return Text("charts caption", "Simulación nº {number}: {trials}, semilla {seed}",
+                    {{"number", number}, {"trials", count}, {"seed", seed}});
+    }
+    return Text("charts caption", "Simulación nº {number}: {trials}, semilla {seed}, {when}",
+                {{"number", number}, {"trials", count}, {"seed", seed}, {"when", when}});
 }
 
 std::string_view SaveFailureCause(SaveStep step) {
     switch (step) {
         case SaveStep::Open:
-            return "no se ha podido crear el archivo en esa carpeta";
+            return Text("save failure cause", "no se ha podido crear el archivo en esa carpeta");
         case SaveStep::Write:
-            return "no se ha podido escribir entero; el disco está lleno o no admite más datos";
+            return Text("save failure cause",
+                        "no se ha podido escribir entero; el disco está lleno o no admite más datos");
         case SaveStep::Finish:
-            return "no se ha podido terminar de escribir en el disco, que puede estar lleno";
+            return Text("save failure cause",
+                        "no se ha podido terminar de escribir en el disco, que puede estar lleno");
     }
-    return "no se ha podido escribir";
+    return Text("save failure cause", "no se ha podido escribir");
 }
 
 }  // namespace vesquin

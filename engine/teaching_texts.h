@@ -9,16 +9,17 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue.h"
 #include "number_text.h"
 #include "run_history.h"
 
 namespace vesquin {
 
 // The legend entry of the three dashed lines.
-inline constexpr std::string_view kTheoryLegendName = "Teoría (líneas discontinuas)";
+inline constexpr Message kTheoryLegendName = Msg("chart legend", "Teoría (líneas discontinuas)");
 
 // Under the trials axis, which is logarithmic.
-inline constexpr std::string_view kLogScaleNote = "cada marca vertical: diez veces más ensayos";
+inline constexpr Message kLogScaleNote = Msg("chart axis note", "cada marca vertical: diez veces más ensayos");
 
 // A tick of the trials axis: 1000000 gives "1.000.000" with Spanish symbols.
 std::string TrialsTickText(double trials, const LocaleSymbols& symbols);

@@ -29,7 +29,7 @@ vesquin_web_packages=(cmake make emscripten nodejs fonttools python3-brotli font
 
 # What building and running the program needs. The teaching view draws with Qt Charts,
 # whose CMake files need Qt's OpenGL development files, which its package does not pull in.
-vesquin_build_packages=(cmake g++ make libcups2-dev qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
+vesquin_build_packages=(cmake g++ make python3 libcups2-dev qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
     qt6-charts-dev libqt6opengl6-dev)
 
 # What building the Debian package and checking it needs, beyond the build packages.

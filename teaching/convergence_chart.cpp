@@ -56,7 +56,7 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     m_trialsAxis->setMinorTickCount(-1);
     // The note says what a logarithmic axis is, on a line of its own.
     m_trialsAxis->setTitleText(QStringLiteral("Número de ensayos (escala logarítmica)<br>%1")
-                                   .arg(QString::fromUtf8(kLogScaleNote)));
+                                   .arg(QString::fromUtf8(Text(kLogScaleNote))));
     m_trialsAxis->setRange(1, 10);
     m_percentAxis = new QValueAxis;
     m_percentAxis->setRange(0, 100);
@@ -68,7 +68,7 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     // First, so that the run's lines and the theory's are drawn over the bands.
     m_margins = std::make_unique<MarginBands>(chart, m_trialsAxis, m_percentAxis);
     m_theoryLegend = new QLineSeries;
-    m_theoryLegend->setName(QString::fromUtf8(kTheoryLegendName));
+    m_theoryLegend->setName(QString::fromUtf8(Text(kTheoryLegendName)));
     // A short line drawn with each series' own pen, so the entry shows the dashes.
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     connect(chart, &QChart::plotAreaChanged, this, &ConvergenceChart::placeTicks);
