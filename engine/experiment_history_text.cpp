@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue.h"
 #include "data_text.h"
 #include "exact_quotient.h"
 #include "experiment_theory.h"
@@ -65,7 +66,8 @@ ExperimentHistoryRow ExperimentHistoryHeader(std::int32_t brokenColumns) {
     for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back(Capitalised(Plates(j)));
     for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back("% " + Plates(j));
     header.insert(header.end(), classic.end() - 3, classic.end() - 1);
-    header.insert(header.end(), {"Predicción", "Tiradores", "Platos", classic.back()});
+    header.insert(header.end(), {std::string(Text("history column", "Predicción")), "Tiradores",
+                                 "Platos", classic.back()});
     return header;
 }
 

@@ -5,6 +5,7 @@
 // ensayo", whose growing run the charts follow and whose finished run joins the
 // history like any other. Also the 95 % margin's check box and its sentence.
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -35,9 +36,14 @@ QWidget* TeachingView::marginControls(QWidget* parent) {
     sentence->setObjectName(QStringLiteral("marginSentence"));
     sentence->setWordWrap(true);
     m_marginCheck->setAccessibleDescription(sentence->text());
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(m_marginCheck);
+    checks->addSpacing(2 * m_marginCheck->fontMetrics().height());
+    checks->addWidget(largeScreenControl(box));
+    checks->addStretch();
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_marginCheck);
+    layout->addLayout(checks);
     layout->addWidget(sentence);
     connect(m_marginCheck, &QCheckBox::toggled, m_convergence, &ConvergenceChart::setMarginShown);
     return box;
