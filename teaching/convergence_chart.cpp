@@ -26,6 +26,9 @@
 namespace vesquin {
 namespace {
 
+// The least size at which the chart reads well, twice it on a projector.
+constexpr QSize kLeastSize(360, 320);
+
 // From the first trial to the run's last, and at least to 10 so that a short run
 // still has a decade to stand in.
 double RightEnd(std::int32_t trials) {
@@ -44,7 +47,7 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
     // Room for the plot under the title and over the two-line axis title and the legend.
-    setMinimumSize(360, 320);
+    setMinimumSize(kLeastSize);
 
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Convergencia hacia la teoría"));
@@ -127,6 +130,7 @@ void ConvergenceChart::colourSeries() {
 
 void ConvergenceChart::setLarge(bool large) {
     m_large = large;
+    setMinimumSize(large ? 2 * kLeastSize : kLeastSize);
     applyTheme(m_dark);
     placeTicks();  // the decades' texts take the axis's font
 }

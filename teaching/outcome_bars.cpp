@@ -23,6 +23,9 @@
 namespace vesquin {
 namespace {
 
+// The least size at which the chart reads well, twice it on a projector.
+constexpr QSize kLeastSize(300, 260);
+
 // Bars take this share of each category, split evenly between the two sets.
 constexpr double kBarWidth = 0.6;
 
@@ -34,7 +37,7 @@ OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
     setAccessibleName(QStringLiteral("Gráfico de barras: simulación frente a teoría"));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
-    setMinimumSize(300, 260);
+    setMinimumSize(kLeastSize);
 
     auto* chart = new QChart;
     chart->setTitle(QStringLiteral("Simulación frente a teoría"));
@@ -72,6 +75,7 @@ OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
 
 void OutcomeBars::setLarge(bool large) {
     m_large = large;
+    setMinimumSize(large ? 2 * kLeastSize : kLeastSize);
     applyTheme(m_dark);
 }
 

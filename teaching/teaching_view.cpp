@@ -94,7 +94,7 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->arrangeColumns(m_history.symbols());
-    m_table->setMinimumHeight(140);
+    m_table->setMinimumHeight(kTableLeastHeight);
 
     m_repeatButton = NewButton(QStringLiteral("&Repetir"),
                                QStringLiteral("Repetir la ejecución elegida"), historyBox);
@@ -145,6 +145,7 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_scroll->setWidget(content);
     m_rows.add(m_charts);
     m_rows.add(m_lower);
+    m_content->installEventFilter(this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(withStepTab(m_scroll));

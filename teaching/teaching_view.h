@@ -38,6 +38,9 @@ class TeachingView : public QWidget {
     Q_OBJECT
 
   public:
+    // The history table's least height, twice it on a projector.
+    static constexpr int kTableLeastHeight = 140;
+
     explicit TeachingView(RunHistoryModel& history, QWidget* parent = nullptr);
 
     // The row shown in the charts and the theory panel; -1 when the history is empty.
@@ -66,6 +69,7 @@ class TeachingView : public QWidget {
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void showSelectedRun();
@@ -104,6 +108,7 @@ class TeachingView : public QWidget {
     QCheckBox* m_largeCheck = nullptr;
     bool m_large = false;
     int m_normalRowHeight = 0;  // the table's rows before the font was doubled
+    bool m_reflowPending = false;
     QTabWidget* m_tabs = nullptr;
     TrialStepPane* m_steps = nullptr;
 };

@@ -7,6 +7,7 @@
 // high-contrast colours. The check box and Control+plus / Control+minus switch it.
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QShortcut>
 #include <QTimer>
@@ -19,6 +20,7 @@
 #include "run_history_model.h"
 #include "teaching_texts.h"
 #include "teaching_view.h"
+#include "trial_step_pane.h"
 
 namespace vesquin {
 namespace {
@@ -65,12 +67,26 @@ void TeachingView::setLargeScreen(bool large) {
     setFont(large ? Doubled(QApplication::font(this)) : QFont());
     rows->setDefaultSectionSize(large ? std::max(m_normalRowHeight, fontMetrics().height() + 10)
                                       : m_normalRowHeight);
+    m_table->setMinimumHeight(large ? 2 * kTableLeastHeight : kTableLeastHeight);
     m_table->arrangeColumns(m_history.symbols());
     m_convergence->setLarge(large);
     m_bars->setLarge(large);
-    reflow();
-    // The charts settle their least widths once laid out again.
-    QTimer::singleShot(0, this, &TeachingView::reflow);
+    // Measured again once laid out in the new fonts (see eventFilter).
+    m_rows.standSideBySide();
+}
+
+bool TeachingView::eventFilter(QObject* watched, QEvent* event) {
+    // The panels' least widths change with the fonts (and the texts) only once the
+    // content has laid itself out again: the rows are measured then, after it.
+    if ((watched == m_content || watched == m_steps) && event->type() == QEvent::LayoutRequest &&
+        !m_reflowPending) {
+        m_reflowPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_reflowPending = false;
+            reflow();
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace vesquin

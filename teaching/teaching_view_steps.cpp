@@ -63,6 +63,10 @@ QWidget* TeachingView::withStepTab(QScrollArea* charts) {
     m_steps = new TrialStepPane(m_history.symbols(), stepsScroll);
     m_steps->setObjectName(QStringLiteral("trialStepPane"));
     stepsScroll->setWidget(m_steps);
+    // Too narrow for the drawing and the tally side by side (a projector, a large
+    // font), the tally goes under the drawing, as the charts' panels do.
+    m_rows.add(m_steps->columns());
+    m_steps->installEventFilter(this);
     m_tabs->addTab(charts, QString::fromStdString(labels.chartsTab));
     m_tabs->addTab(stepsScroll, QString::fromStdString(labels.stepsTab));
     m_tabs->tabBar()->setObjectName(QStringLiteral("teachingTabBar"));

@@ -133,9 +133,9 @@ void TrialStepPane::buildControls() {
     right->addWidget(NewLabel(labels.recentTitle, this, m_recent));
     right->addWidget(m_recent, 1);
     right->addWidget(m_sentence);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addLayout(right, 2);
+    m_columns = new QHBoxLayout(this);
+    m_columns->addLayout(left, 3);
+    m_columns->addLayout(right, 2);
 
     connect(m_one, &QPushButton::clicked, this, [this] { takeTrials(1); });
     connect(m_ten, &QPushButton::clicked, this, [this] { takeTrials(10); });

@@ -20,6 +20,7 @@
 #include "step_texts.h"
 #include "trial_steps.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -60,6 +61,9 @@ class TrialStepPane : public QWidget {
     QString tallyText() const;
     QString sentenceText() const;
     QStringList recentLines() const;
+    // The drawing with its buttons, and beside it the prediction, the tally and the
+    // list: a row that its owner may turn into a column where it is too narrow.
+    QBoxLayout* columns() const { return m_columns; }
 
   signals:
     // After every batch of trials taken (one, ten, a hundred, or one played).
@@ -92,6 +96,7 @@ class TrialStepPane : public QWidget {
     QElapsedTimer m_sinceStep;  // since the last trial was drawn
     QElapsedTimer m_sincePlay;  // since the last trial was played
 
+    QBoxLayout* m_columns = nullptr;
     TrialScene* m_scene = nullptr;
     QLabel* m_outcome = nullptr;
     QLabel* m_seedLabel = nullptr;

@@ -17,7 +17,10 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -165,6 +168,35 @@ class TeachingViewLargeTest : public QObject {
         expectLarge();
         Press(Qt::Key_Minus, Qt::ControlModifier);
         expectNormal();
+    }
+
+    // A projector's view of 1200 pixels: what no longer fits side by side stands one
+    // above the other, on both tabs, and nothing scrolls sideways.
+    void largeScreenStacksWhatNoLongerFitsSideBySide() {
+        open();
+        m_view->resize(1200, 780);
+        pane()->takeTrials(15);
+        auto* tabs = m_view->findChild<QTabWidget*>(QStringLiteral("teachingTabs"));
+        QVERIFY(tabs);
+        // Each tab's own scroll area, looked at while it is on show.
+        const auto nothingScrollsSideways = [&] {
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                auto* area = qobject_cast<QScrollArea*>(tabs->widget(tab));
+                QVERIFY(area);
+                QTRY_COMPARE(area->horizontalScrollBar()->maximum(), 0);
+            }
+            tabs->setCurrentIndex(0);
+        };
+        nothingScrollsSideways();
+        m_view->setLargeScreen(true);
+        auto* chart = m_view->findChild<vesquin::ConvergenceChart*>();
+        auto* bars = m_view->findChild<vesquin::OutcomeBars*>();
+        QTRY_VERIFY(bars->geometry().top() >= chart->geometry().bottom());
+        nothingScrollsSideways();
+        m_view->setLargeScreen(false);
+        QTRY_VERIFY(bars->geometry().top() < chart->geometry().bottom());
+        nothingScrollsSideways();
     }
 
     void stepsFollowTheChosenExperimentAndKeepThePrediction() {
