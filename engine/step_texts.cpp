@@ -105,19 +105,20 @@ std::string PredictionText(const Prediction& prediction, const LocaleSymbols& sy
                  {"percent", grouped(prediction.percent, symbols) + "\u00A0%"}});
 }
 
-std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
-                               const ExactTheory& theory, const LocaleSymbols& symbols) {
+namespace {
+
+// The sentence from the theory's most frequent number and its percentage.
+std::string SentenceAgainst(const std::optional<Prediction>& prediction, const StepTally& tally,
+                            std::int32_t theoryModal, double theoryPercent,
+                            const LocaleSymbols& symbols) {
     // The modal count, ties to the larger number, as the window's box writes it.
     std::size_t modal = 0;
     for (std::size_t i = 1; i < tally.counts.size(); ++i)
         if (tally.counts[i] >= tally.counts[modal]) modal = i;
     const std::int32_t count = tally.counts.empty() ? 0 : tally.counts[modal];
-    const auto theoryIndex = static_cast<std::size_t>(theory.modalBroken - 1);
-    const double theoryPercent =
-        theoryIndex < theory.outcomes.size() ? theory.outcomes[theoryIndex].percent : 0.0;
     const std::string simulated = plates(static_cast<std::int32_t>(modal) + 1);
     const std::string simulatedShare = sharePercent(count, tally.trials, symbols);
-    const std::string theoryPlates = plates(theory.modalBroken);
+    const std::string theoryPlates = plates(theoryModal);
     const std::string theoryShare = PercentText(theoryPercent, symbols);
     if (!prediction) {
         return Text("prediction sentence",
@@ -135,6 +136,24 @@ std::string PredictionSentence(const std::optional<Prediction>& prediction, cons
                  {"simulatedShare", simulatedShare},
                  {"theory", theoryPlates},
                  {"theoryShare", theoryShare}});
+}
+
+}  // namespace
+
+std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
+                               const ExactTheory& theory, const LocaleSymbols& symbols) {
+    const auto theoryIndex = static_cast<std::size_t>(theory.modalBroken - 1);
+    const double theoryPercent =
+        theoryIndex < theory.outcomes.size() ? theory.outcomes[theoryIndex].percent : 0.0;
+    return SentenceAgainst(prediction, tally, theory.modalBroken, theoryPercent, symbols);
+}
+
+std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
+                               const ExperimentTheory& theory, const LocaleSymbols& symbols) {
+    const auto theoryIndex = static_cast<std::size_t>(theory.modalBroken - 1);
+    const double theoryPercent =
+        theoryIndex < theory.broken.size() ? theory.broken[theoryIndex].percent : 0.0;
+    return SentenceAgainst(prediction, tally, theory.modalBroken, theoryPercent, symbols);
 }
 
 }  // namespace vesquin

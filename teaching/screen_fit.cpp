@@ -29,4 +29,9 @@ void PanelRows::reflow(int room) {
     }
 }
 
+void PanelRows::standSideBySide() {
+    for (auto& [row, sideBySide] : m_rows)
+        if (row->direction() != QBoxLayout::LeftToRight) row->setDirection(QBoxLayout::LeftToRight);
+}
+
 }  // namespace vesquin

@@ -27,6 +27,9 @@ class PanelRows {
     // Each row side by side if `room` pixels hold its panels' least widths,
     // otherwise one panel above the other.
     void reflow(int room);
+    // Every row side by side again, to be measured afresh at the next reflow, once
+    // laid out: after a change of fonts, when a row's old width says nothing.
+    void standSideBySide();
 
   private:
     // Each row and its least width side by side, known only while it stands so.

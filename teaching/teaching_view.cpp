@@ -93,7 +93,7 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setHighlightSections(false);
     m_table->arrangeColumns(m_history.symbols());
-    m_table->setMinimumHeight(140);
+    m_table->setMinimumHeight(kTableLeastHeight);
 
     m_repeatButton = NewButton(QString::fromUtf8(Text(kRepeatButton)),
                                QString::fromUtf8(Text(kRepeatButtonName)), historyBox);
@@ -143,6 +143,7 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_scroll->setWidget(content);
     m_rows.add(m_charts);
     m_rows.add(m_lower);
+    m_content->installEventFilter(this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(withStepTab(m_scroll));
@@ -155,9 +156,11 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     QWidget::setTabOrder(m_emptyButton, m_copyButton);
     QWidget::setTabOrder(m_copyButton, m_csvButton);
     QWidget::setTabOrder(m_csvButton, m_imageButton);
-    // Then the margin's check box, the tabs, and round to the experiment again.
+    // Then the margin's and the large screen's check boxes, the tabs, and round to
+    // the experiment again.
     QWidget::setTabOrder(m_imageButton, m_marginCheck);
-    QWidget::setTabOrder(m_marginCheck, m_tabs->tabBar());
+    QWidget::setTabOrder(m_marginCheck, m_largeCheck);
+    QWidget::setTabOrder(m_largeCheck, m_tabs->tabBar());
     QWidget::setTabOrder(m_tabs->tabBar(), m_experiment->firstInOrder());
 
     connect(m_experiment, &ExperimentGroup::runPerformed, this,

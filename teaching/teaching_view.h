@@ -38,6 +38,9 @@ class TeachingView : public QWidget {
     Q_OBJECT
 
   public:
+    // The history table's least height, twice it on a projector.
+    static constexpr int kTableLeastHeight = 140;
+
     explicit TeachingView(RunHistoryModel& history, QWidget* parent = nullptr);
 
     // The row shown in the charts and the theory panel; -1 when the history is empty.
@@ -55,6 +58,9 @@ class TeachingView : public QWidget {
     // The commands behind the buttons, without their file dialogs. Each returns
     // whether it succeeded; a failed save has told the user why in a warning.
     void copyHistory();
+    // "Pantalla grande": twice the font, thicker lines, the high-contrast colours.
+    void setLargeScreen(bool large);
+    bool largeScreen() const { return m_large; }
     bool saveCsvTo(const QString& path);
     bool saveImageTo(const QString& path);
 
@@ -63,6 +69,7 @@ class TeachingView : public QWidget {
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void showSelectedRun();
@@ -74,6 +81,8 @@ class TeachingView : public QWidget {
     void applyTheme();
     // The 95 % margin's check box and its sentence, under the charts.
     QWidget* marginControls(QWidget* parent);
+    // The "Pantalla grande" check box, and its keys on the view.
+    QCheckBox* largeScreenControl(QWidget* parent);
     // The tabs: `charts` (the charts, theory and history) and "Ensayo a ensayo".
     QWidget* withStepTab(QScrollArea* charts);
 
@@ -96,6 +105,10 @@ class TeachingView : public QWidget {
     QPushButton* m_imageButton = nullptr;
     UniformSource m_source;  // reseeded by every repeated run
     QCheckBox* m_marginCheck = nullptr;
+    QCheckBox* m_largeCheck = nullptr;
+    bool m_large = false;
+    int m_normalRowHeight = 0;  // the table's rows before the font was doubled
+    bool m_reflowPending = false;
     QTabWidget* m_tabs = nullptr;
     TrialStepPane* m_steps = nullptr;
 };

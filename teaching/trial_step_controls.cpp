@@ -53,8 +53,7 @@ void TrialStepPane::buildControls() {
 
     auto* predictionBox = new QWidget(this);
     m_guessBroken = new QComboBox(predictionBox);
-    m_guessBroken->addItem(Q(labels.noPrediction));
-    for (int broken = 1; broken <= 3; ++broken) m_guessBroken->addItem(QString::number(broken));
+    m_guessBroken->addItem(Q(labels.noPrediction));  // the numbers follow the experiment
     m_guessPercent = new QSpinBox(predictionBox);
     m_guessPercent->setRange(0, 100);
     m_guessPercent->setValue(50);
@@ -134,9 +133,9 @@ void TrialStepPane::buildControls() {
     right->addWidget(NewLabel(labels.recentTitle, this, m_recent));
     right->addWidget(m_recent, 1);
     right->addWidget(m_sentence);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addLayout(right, 2);
+    m_columns = new QHBoxLayout(this);
+    m_columns->addLayout(left, 3);
+    m_columns->addLayout(right, 2);
 
     connect(m_one, &QPushButton::clicked, this, [this] { takeTrials(1); });
     connect(m_ten, &QPushButton::clicked, this, [this] { takeTrials(10); });

@@ -6,8 +6,9 @@
 //   teaching_view_shots OUTPUT_FOLDER light|dark
 // and then after the view's own runs of 1.000 trials of 4 x 8 and 4 x 6 (whose
 // every choice is drawn), the whole scrolled content.
-// Writes teaching-<theme>-<trials>.png, experiment-<theme>-<k>x<n>.png and
-// main-<theme>.png into OUTPUT_FOLDER.
+// Then "Ensayo a ensayo" for 10 x 20 and 4 x 8, and "Pantalla grande" on both tabs.
+// Writes teaching-<theme>-<trials>.png, experiment-<theme>-<k>x<n>.png,
+// steps-<theme>-<k>x<n>.png, *-<theme>-large.png and main-<theme>.png into OUTPUT_FOLDER.
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -102,6 +103,39 @@ int main(int argc, char* argv[]) {
         QWidget* content = view->findChild<QWidget*>(QStringLiteral("teachingContent"));
         if (!content->grab().save(folder.filePath(name))) return 1;
     }
+    // The trials of the largest experiment, and of 4 x 8, once they have broken.
+    auto* tabs = view->findChild<QTabWidget*>();
+    auto* steps = view->findChild<vesquin::TrialStepPane*>();
+    for (const auto& [shooters, plates] : {std::pair{10, 20}, std::pair{4, 8}}) {
+        group->shootersBox()->setValue(shooters);
+        group->platesBox()->setValue(plates);
+        tabs->setCurrentIndex(1);
+        steps->setSeed(11);
+        steps->setReducedMotion(true);
+        steps->restart();
+        steps->takeTrials(15);
+        QTest::qWait(200);
+        const QString name =
+            QStringLiteral("steps-%1-%2x%3.png").arg(theme).arg(shooters).arg(plates);
+        if (!view->grab().save(folder.filePath(name))) return 1;
+    }
+    // "Pantalla grande", on both tabs, for the puzzle's 3 x 6.
+    group->shootersBox()->setValue(3);
+    group->platesBox()->setValue(6);
+    steps->restart();
+    steps->takeTrials(15);
+    view->setLargeScreen(true);
+    QTest::qWait(300);
+    if (!view->grab().save(folder.filePath(QStringLiteral("steps-%1-large.png").arg(theme))))
+        return 1;
+    tabs->setCurrentIndex(0);
+    QTest::qWait(300);
+    if (!view->grab().save(folder.filePath(QStringLiteral("teaching-%1-large.png").arg(theme))))
+        return 1;
+    QWidget* content = view->findChild<QWidget*>(QStringLiteral("teachingContent"));
+    content->grab().save(folder.filePath(QStringLiteral("content-%1-large.png").arg(theme)));
+    view->setLargeScreen(false);
+
     window.grab().save(folder.filePath(QStringLiteral("main-%1.png").arg(theme)));
     view->chartsImage().save(folder.filePath(QStringLiteral("charts-%1.png").arg(theme)));
     return 0;
