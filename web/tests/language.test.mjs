@@ -176,3 +176,17 @@ test('axe finds no violation with the menu, in Spanish and in Catalan', async ()
         await page.close();
     }
 });
+
+// The window keeps the desktop's fixed boxes: a translation must fit its box there and here.
+test('in every language the window\'s texts fit their controls', async () => {
+    for (const code of Object.keys(menuLabel)) {
+        for (const [width, height] of [[1366, 768], [375, 667]]) {
+            const { page } = await openPage(browser, { query: `?idioma=${code}`, width, height });
+            const clipped = await page.$$eval('#frmVesquin > [id]:not(.kind-frame)', (controls) => controls
+                .filter((c) => c.scrollWidth > c.clientWidth + 1 || c.scrollHeight > c.clientHeight + 1)
+                .map((c) => `${c.id}: ${c.textContent}`));
+            assert.deepEqual(clipped, [], `${code} at ${width} px`);
+            await page.close();
+        }
+    }
+});
