@@ -97,14 +97,15 @@ std::optional<UsageError> CheckWindowArguments(std::span<const std::string> argu
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         // The language, which the window program reads for itself.
-        if (argument == kLanguageOption || argument.starts_with(std::string(kLanguageOption) + "=")) {
+        if (argument == kLanguageOption ||
+            argument.starts_with(std::string(kLanguageOption) + "=")) {
             const bool inlineLanguage = argument != kLanguageOption;
             if (!inlineLanguage && i + 1 >= arguments.size()) {
                 return UsageError{MissingOptionValue(argument)};
             }
-            const std::string_view value =
-                inlineLanguage ? argument.substr(kLanguageOption.size() + 1)
-                               : std::string_view(arguments[++i]);
+            const std::string_view value = inlineLanguage
+                                               ? argument.substr(kLanguageOption.size() + 1)
+                                               : std::string_view(arguments[++i]);
             if (!LanguageFromOption(value)) {
                 return UsageError{LanguageRefusal(QuotedForTerminal(value))};
             }

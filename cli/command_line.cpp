@@ -24,8 +24,8 @@ constexpr std::string_view kShooters = "--tiradores";
 constexpr std::string_view kPlates = "--platos";
 constexpr std::string_view kVersion = "--version";
 constexpr std::array<std::string_view, 3> kHelp{"--ayuda", "-h", "--help"};
-constexpr std::array<std::string_view, 6> kWithValue{kCount,    kSeed,  kFormat,
-                                                    kShooters, kPlates, kLanguageOption};
+constexpr std::array<std::string_view, 6> kWithValue{kCount,    kSeed,   kFormat,
+                                                     kShooters, kPlates, kLanguageOption};
 
 bool IsHelp(std::string_view name) {
     return std::find(kHelp.begin(), kHelp.end(), name) != kHelp.end();
@@ -107,7 +107,8 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
         } else if (name == kPlates) {
             platesText = value;
         } else if (name == kLanguageOption) {
-            if (!LanguageFromOption(value)) return Problem(LanguageRefusal(QuotedForTerminal(value)));
+            if (!LanguageFromOption(value))
+                return Problem(LanguageRefusal(QuotedForTerminal(value)));
         } else if (value == "texto") {
             request.format = OutputFormat::Text;
         } else if (value == "csv") {

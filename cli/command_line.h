@@ -34,8 +34,8 @@ struct CommandLineRequest {
     friend bool operator==(const CommandLineRequest&, const CommandLineRequest&) = default;
 };
 
-// What is wrong with the arguments, in the current language, as one sentence without the program's
-// name: "falta el valor de --ensayos".
+// What is wrong with the arguments, in the current language, as one sentence without
+// the program's name: "falta el valor de --ensayos".
 struct UsageError {
     std::string problem;
 

@@ -90,8 +90,8 @@ int RunCommandLine(std::span<const std::string> arguments, const CommandLineSett
     // --idioma rules over the language already chosen, for every text of this run; a
     // value that names none is refused below, in the language already chosen.
     const auto asked = LanguageOptionValue(arguments);
-    const ScopedLanguage language(
-        asked ? LanguageFromOption(*asked).value_or(CurrentLanguage()) : CurrentLanguage());
+    const ScopedLanguage language(asked ? LanguageFromOption(*asked).value_or(CurrentLanguage())
+                                        : CurrentLanguage());
     const auto parsed = ParseCommandLine(arguments);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         err << UsageErrorText(*usage) << '\n';

@@ -14,31 +14,32 @@ std::string CommandLineHelp(std::string_view maximum, std::string_view largestSe
     // Translators: a terminal's help; keep every line within 80 columns and the columns
     // aligned. Options, their values (texto, csv, json, the language codes) and the
     // examples stay as they are: they are what the user types.
-    return Text("command line help",
-                "Uso: {usage}\n"
-                "       [--tiradores K] [--platos P] [--idioma L]\n"
-                "Simula N veces a los tres tiradores y los seis platos sin abrir ninguna ventana\n"
-                "y escribe los resultados. Sin opciones, vesquin abre su ventana.\n"
-                "\n"
-                "  --ensayos N           cuántos ensayos: de 1 a {maximum}\n"
-                "  --semilla S           repite la tirada de esa semilla (de 0 a {largest_seed});\n"
-                "                        sin ella, la semilla sale del reloj y se escribe\n"
-                "  --formato F           texto (el informe, por omisión), csv o json\n"
-                "  --tiradores K         otro experimento: K tiradores, de 1 a 10 (3)\n"
-                "  --platos P            y P platos, de 2 a 20 (6); con cualquiera de los dos,\n"
-                "                        una línea (o fila de csv) por cada número de platos rotos\n"
-                "  --idioma L            el idioma de los textos, también el de la ventana:\n"
-                "                        ca, gl, eu, en o es (sin ella, el del entorno)\n"
-                "  -h, --ayuda, --help   esta ayuda\n"
-                "  --version             la versión\n"
-                "\n"
-                "Ejemplos:\n"
-                "  vesquin --ensayos 1000\n"
-                "  vesquin --ensayos={maximum} --semilla 42 --formato json\n"
-                "  vesquin --ensayos 500 --formato csv > resultados.csv\n"
-                "  vesquin --tiradores 4 --platos 8 --ensayos 1000 --semilla 42\n"
-                "  vesquin --idioma ca\n",
-                {{"usage", CommandLineUsage()}, {"maximum", maximum}, {"largest_seed", largestSeed}});
+    return Text(
+        "command line help",
+        "Uso: {usage}\n"
+        "       [--tiradores K] [--platos P] [--idioma L]\n"
+        "Simula N veces a los tres tiradores y los seis platos sin abrir ninguna ventana\n"
+        "y escribe los resultados. Sin opciones, vesquin abre su ventana.\n"
+        "\n"
+        "  --ensayos N           cuántos ensayos: de 1 a {maximum}\n"
+        "  --semilla S           repite la tirada de esa semilla (de 0 a {largest_seed});\n"
+        "                        sin ella, la semilla sale del reloj y se escribe\n"
+        "  --formato F           texto (el informe, por omisión), csv o json\n"
+        "  --tiradores K         otro experimento: K tiradores, de 1 a 10 (3)\n"
+        "  --platos P            y P platos, de 2 a 20 (6); con cualquiera de los dos,\n"
+        "                        una línea (o fila de csv) por cada número de platos rotos\n"
+        "  --idioma L            el idioma de los textos, también el de la ventana:\n"
+        "                        ca, gl, eu, en o es (sin ella, el del entorno)\n"
+        "  -h, --ayuda, --help   esta ayuda\n"
+        "  --version             la versión\n"
+        "\n"
+        "Ejemplos:\n"
+        "  vesquin --ensayos 1000\n"
+        "  vesquin --ensayos={maximum} --semilla 42 --formato json\n"
+        "  vesquin --ensayos 500 --formato csv > resultados.csv\n"
+        "  vesquin --tiradores 4 --platos 8 --ensayos 1000 --semilla 42\n"
+        "  vesquin --idioma ca\n",
+        {{"usage", CommandLineUsage()}, {"maximum", maximum}, {"largest_seed", largestSeed}});
 }
 
 std::string UsageErrorLine(std::string_view problem) {
@@ -88,7 +89,8 @@ std::string_view NoDisplayLine() {
 }
 
 std::string WindowFailureLine(std::string_view program, std::string_view reason) {
-    return Text("command line error", "vesquin: no se ha podido abrir la ventana («{program}»: {reason})",
+    return Text("command line error",
+                "vesquin: no se ha podido abrir la ventana («{program}»: {reason})",
                 {{"program", program}, {"reason", reason}});
 }
 

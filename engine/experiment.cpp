@@ -24,12 +24,14 @@ std::string ExperimentFailureMessage(ExperimentFailure failure) {
     switch (failure) {
         case ExperimentFailure::FewerShootersThanOne:
         case ExperimentFailure::MoreShootersThanTen:
-            return std::string(Text("experiment failure",
-                                    "El número de tiradores ha de ser un número entero entre 1 y 10."));
+            return std::string(
+                Text("experiment failure",
+                     "El número de tiradores ha de ser un número entero entre 1 y 10."));
         case ExperimentFailure::FewerPlatesThanTwo:
         case ExperimentFailure::MorePlatesThanTwenty:
-            return std::string(Text("experiment failure",
-                                    "El número de platos ha de ser un número entero entre 2 y 20."));
+            return std::string(
+                Text("experiment failure",
+                     "El número de platos ha de ser un número entero entre 2 y 20."));
     }
     return "";
 }

@@ -47,9 +47,10 @@ std::string ExperimentRefusal(std::string_view quotedValue, ExperimentFailure fa
     // Sentences of their own rather than the window's message cut down: after the colon
     // a language may need more than a lower-case first letter.
     if (IsShootersFailure(failure)) {
-        return Text("option refusal",
-                    "{value} no vale: el número de tiradores ha de ser un número entero entre 1 y 10",
-                    {{"value", quotedValue}});
+        return Text(
+            "option refusal",
+            "{value} no vale: el número de tiradores ha de ser un número entero entre 1 y 10",
+            {{"value", quotedValue}});
     }
     return Text("option refusal",
                 "{value} no vale: el número de platos ha de ser un número entero entre 2 y 20",

@@ -34,8 +34,10 @@ std::string BrokenLine(std::int32_t broken, std::int32_t count, std::string_view
     if (broken == 1) {
         return PluralText(
             "experiment results line",
-            "Se rompe un solo plato {count} vez ({percent} %); en teoría, el {theory} % ({fraction})",
-            "Se rompe un solo plato {count} veces ({percent} %); en teoría, el {theory} % ({fraction})",
+            "Se rompe un solo plato {count} vez ({percent} %); en teoría, el {theory} % "
+            "({fraction})",
+            "Se rompe un solo plato {count} veces ({percent} %); en teoría, el {theory} % "
+            "({fraction})",
             count,
             {{"count", times}, {"percent", percent}, {"theory", theory}, {"fraction", fraction}});
     }
@@ -58,7 +60,8 @@ std::string ExperimentResultsText(const ExperimentRecord& record, const LocaleSy
     const ExperimentTheory theory = TheoryOf(record.experiment);
     const std::int32_t trials = record.trials < 1 ? 1 : record.trials;
     std::string text = ExperimentStatement(record.experiment) + "\n\n";
-    text += PluralText("experiment results heading", "RESULTADOS TRAS SIMULAR LA EXPERIENCIA {count} VEZ",
+    text += PluralText("experiment results heading",
+                       "RESULTADOS TRAS SIMULAR LA EXPERIENCIA {count} VEZ",
                        "RESULTADOS TRAS SIMULAR LA EXPERIENCIA {count} VECES", record.trials,
                        {{"count", Grouped(record.trials, symbols)}}) +
             "\n\n";
@@ -77,9 +80,10 @@ std::string ExperimentResultsText(const ExperimentRecord& record, const LocaleSy
     const std::string theoryModal = std::to_string(theory.modalBroken);
     text += '\n';
     if (tie.empty()) {
-        text += Text("experiment results line",
-                     "El número de platos más probable que se rompe es {modal}; en teoría, {theory}",
-                     {{"modal", modal}, {"theory", theoryModal}});
+        text +=
+            Text("experiment results line",
+                 "El número de platos más probable que se rompe es {modal}; en teoría, {theory}",
+                 {{"modal", modal}, {"theory", theoryModal}});
     } else {
         // Translators: {tie} says which numbers share the largest count: "empate entre 2 y 3".
         text += Text("experiment results line",
@@ -92,8 +96,8 @@ std::string ExperimentResultsText(const ExperimentRecord& record, const LocaleSy
                  "El número de platos que queda intacto por término medio es {mean}; en teoría, "
                  "{theory} ({fraction})",
                  {{"mean", TwoDecimals(record.tally.intactTotal, trials, symbols)},
-                  {"theory", TwoDecimals(theory.meanIntact.numerator,
-                                         theory.meanIntact.denominator, symbols)},
+                  {"theory", TwoDecimals(theory.meanIntact.numerator, theory.meanIntact.denominator,
+                                         symbols)},
                   {"fraction", FractionText(theory.meanIntact)}});
     text += "\n\n";
     return text + SeedLine(record.seed) + "\n";

@@ -152,13 +152,14 @@ std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbol
 }
 
 std::string EmptyHistoryQuestion(std::size_t runs, const LocaleSymbols& symbols) {
-    return PluralText("empty history question",
-                      "¿Vaciar el historial? Se borrará la ejecución anotada; si no se ha copiado o "
-                      "guardado, se perderá.",
-                      "¿Vaciar el historial? Se borrarán las {count} ejecuciones anotadas; las que no "
-                      "se hayan copiado o guardado se perderán.",
-                      static_cast<std::int64_t>(runs),
-                      {{"count", PatternFormat(static_cast<double>(runs), Pattern::Grouped, symbols)}});
+    return PluralText(
+        "empty history question",
+        "¿Vaciar el historial? Se borrará la ejecución anotada; si no se ha copiado o "
+        "guardado, se perderá.",
+        "¿Vaciar el historial? Se borrarán las {count} ejecuciones anotadas; las que no "
+        "se hayan copiado o guardado se perderán.",
+        static_cast<std::int64_t>(runs),
+        {{"count", PatternFormat(static_cast<double>(runs), Pattern::Grouped, symbols)}});
 }
 
 }  // namespace vesquin

@@ -20,7 +20,8 @@ std::optional<std::string_view> LanguageOptionValue(std::span<const std::string>
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == kLanguageOption) {
-            value = i + 1 < arguments.size() ? std::string_view(arguments[++i]) : std::string_view();
+            value =
+                i + 1 < arguments.size() ? std::string_view(arguments[++i]) : std::string_view();
         } else if (argument.starts_with(kLanguageOption) &&
                    argument[kLanguageOption.size()] == '=') {
             value = argument.substr(kLanguageOption.size() + 1);

@@ -124,10 +124,11 @@ std::string RunFailureMessage(std::string_view typed, const RunError& error,
                         {{"maximum", maximum}});
         case RunFailure::MoreThanMaximum:
             // The maximum is never one, so the Spanish keeps a single form.
-            return Text("count refusal",
-                        "Como máximo se puede hacer la simulación {maximum} veces. Indica un número "
-                        "entre 1 y {maximum}.",
-                        {{"maximum", maximum}});
+            return Text(
+                "count refusal",
+                "Como máximo se puede hacer la simulación {maximum} veces. Indica un número "
+                "entre 1 y {maximum}.",
+                {{"maximum", maximum}});
     }
     return {};
 }

@@ -28,7 +28,8 @@ std::string SeedText(std::uint64_t seed) {
 }
 
 std::string SeedRefusal(std::string_view quotedSeed) {
-    return Text("seed refusal", "{value} no es una semilla: un entero de 0 a {largest}, sin separadores",
+    return Text("seed refusal",
+                "{value} no es una semilla: un entero de 0 a {largest}, sin separadores",
                 {{"value", quotedSeed}, {"largest", SeedText(kMaximumSeed)}});
 }
 

@@ -21,6 +21,7 @@
 #include "cups_library.h"
 #include "cups_page.h"
 #include "print_outcome.h"
+#include "report_file.h"
 #include "report_pdf.h"
 #include "scheduler_failure.h"
 
@@ -31,7 +32,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-const char* const kJobTitle = "Vesquin - informe";
 constexpr auto kPollInterval = 100ms;
 constexpr int kChunk = 64 * 1024;
 
@@ -153,16 +153,17 @@ void cancelJob(http_t* http, cups_dest_t* dest, int jobId, Deadline& deadline) {
 std::optional<QString> sendJob(http_t* http, cups_dest_t* dest, cups_dinfo_t* info,
                                const QByteArray& pdf, const QString& printer, Deadline& deadline,
                                int& jobId) {
+    const QByteArray title = ReportTitle().toUtf8();
     const auto refusal = [&] {
         return deadline.expired ? NotRespondingText()
                                 : RefusalText(static_cast<int>(Cups().cupsLastError()),
                                               lastErrorText(), printer);
     };
-    if (Cups().cupsCreateDestJob(http, dest, info, &jobId, kJobTitle, 0, nullptr) >
+    if (Cups().cupsCreateDestJob(http, dest, info, &jobId, title.constData(), 0, nullptr) >
             IPP_STATUS_OK_EVENTS_COMPLETE ||
         jobId <= 0)
         return refusal();
-    if (Cups().cupsStartDestDocument(http, dest, info, jobId, kJobTitle, CUPS_FORMAT_PDF, 0,
+    if (Cups().cupsStartDestDocument(http, dest, info, jobId, title.constData(), CUPS_FORMAT_PDF, 0,
                                      nullptr, 1) != HTTP_STATUS_CONTINUE)
         return refusal();
     for (qsizetype done = 0; done < pdf.size(); done += kChunk) {

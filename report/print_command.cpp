@@ -132,9 +132,10 @@ void PrintCommand::saveInstead(const QString& why) {
     }
     ReportFile target = CreateReportFile(folder, QDateTime::currentDateTime());
     if (!target.file) {
-        ShowPrintFailure(m_window,
-                         ToQString(Text("save failure", "{why} No se ha podido guardar el informe:\n{reason}",
-                                        {{"why", reasonWhy}, {"reason", Utf8(target.error)}})));
+        ShowPrintFailure(
+            m_window,
+            ToQString(Text("save failure", "{why} No se ha podido guardar el informe:\n{reason}",
+                           {{"why", reasonWhy}, {"reason", Utf8(target.error)}})));
         return;
     }
     QFile& file = *target.file;
@@ -151,12 +152,12 @@ void PrintCommand::saveInstead(const QString& why) {
     if (!saved) {
         // A half-written PDF under the report's own name would only mislead.
         file.remove();
-        ShowPrintFailure(m_window, ToQString(Text("save failure",
-                                                  "{why} No se ha podido guardar el informe en\n"
-                                                  "{path}:\n{reason}",
-                                                  {{"why", reasonWhy},
-                                                   {"path", Utf8(path)},
-                                                   {"reason", Utf8(reason)}})));
+        ShowPrintFailure(
+            m_window,
+            ToQString(Text("save failure",
+                           "{why} No se ha podido guardar el informe en\n"
+                           "{path}:\n{reason}",
+                           {{"why", reasonWhy}, {"path", Utf8(path)}, {"reason", Utf8(reason)}})));
         return;
     }
     ShowSavedReport(m_window, why, path, m_opener);

@@ -42,8 +42,8 @@ class MessageBox {
     }
 
     QAbstractButton* addAccept() {
-        QPushButton* accept = m_box.addButton(ToQString(Text("message button", "Aceptar")),
-                                                   QMessageBox::AcceptRole);
+        QPushButton* accept =
+            m_box.addButton(ToQString(Text("message button", "Aceptar")), QMessageBox::AcceptRole);
         m_box.setDefaultButton(accept);
         m_box.setEscapeButton(accept);
         return accept;
@@ -105,8 +105,9 @@ QString BreakPathAtSeparators(const QString& path,
 }
 
 void ShowPrintFailure(QWidget* window, const QString& reason) {
-    MessageBox message(QMessageBox::Warning, ToQString(Text("print failure", "No se ha podido imprimir el informe.")),
-                    reason, window);
+    MessageBox message(QMessageBox::Warning,
+                       ToQString(Text("print failure", "No se ha podido imprimir el informe.")),
+                       reason, window);
     message.addAccept();
     message.exec();
 }
@@ -117,26 +118,26 @@ void ShowSavedReport(QWidget* window, const QString& why, const QString& path,
     const QFontMetricsF metrics(message.box().font());
     const auto width = [&metrics](const QString& text) { return metrics.horizontalAdvance(text); };
     // Translators: {why} is a whole sentence saying why the report was not printed.
-    message.setTexts(ToQString(Text("saved report message", "{why} El informe se ha guardado en:",
-                                    {{"why", Utf8(why)}})),
+    message.setTexts(ToQString(Text("saved report message",
+                                    "{why} El informe se ha guardado en:", {{"why", Utf8(why)}})),
                      BreakPathAtSeparators(path, width, kPathLineWidth));
 
-    QPushButton* openReport =
-        message.box().addButton(ToQString(Text("message button", "Abrir el informe")),
-                                  QMessageBox::ActionRole);
-    QPushButton* openFolder =
-        message.box().addButton(ToQString(Text("message button", "Abrir la carpeta")),
-                                  QMessageBox::ActionRole);
+    QPushButton* openReport = message.box().addButton(
+        ToQString(Text("message button", "Abrir el informe")), QMessageBox::ActionRole);
+    QPushButton* openFolder = message.box().addButton(
+        ToQString(Text("message button", "Abrir la carpeta")), QMessageBox::ActionRole);
     message.addAccept();
     QAbstractButton* clicked = message.exec();
 
     const QFileInfo file(QDir::fromNativeSeparators(path));
     if (clicked == openReport) {
         if (!open(QUrl::fromLocalFile(file.absoluteFilePath())))
-            showOpenFailure(window, ToQString(Text("open failure", "No se ha podido abrir el informe.")), path);
+            showOpenFailure(
+                window, ToQString(Text("open failure", "No se ha podido abrir el informe.")), path);
     } else if (clicked == openFolder) {
         if (!open(QUrl::fromLocalFile(file.absolutePath())))
-            showOpenFailure(window, ToQString(Text("open failure", "No se ha podido abrir la carpeta.")),
+            showOpenFailure(window,
+                            ToQString(Text("open failure", "No se ha podido abrir la carpeta.")),
                             QDir::toNativeSeparators(file.absolutePath()));
     }
 }

@@ -10,6 +10,7 @@
 #include "catalogue_qstring.h"
 #include "painter_report_printer.h"
 #include "print_outcome.h"
+#include "report_file.h"
 #include "scheduler_failure.h"
 
 namespace vesquin {
@@ -23,7 +24,7 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request, const std::atomi
                 {}};
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Vesquin - informe"));
+    printer.setDocName(ReportTitle());
     bool written = false;
     {
         PainterReportPrinter surface(printer);
@@ -32,7 +33,7 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request, const std::atomi
     if (!written || printer.printerState() == QPrinter::Error) {
         return {PrintOutcome::Kind::Failed,
                 ToQString(Text("print failure", "La impresora {printer} no ha aceptado el trabajo.",
-                                {{"printer", Utf8(QuotedName(printer.printerName()))}}))};
+                               {{"printer", Utf8(QuotedName(printer.printerName()))}}))};
     }
     return {PrintOutcome::Kind::Printed, {}};
 }

@@ -58,9 +58,14 @@ QString ReportFolder(const HomeLookup& lookup) {
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
+QString ReportTitle() {
+    // Translators: also the start of the saved file's name; no "/" or ":" in it.
+    return ToQString(Text("report title", "Vesquin - informe"));
+}
+
 QString ReportFileName(const QDateTime& when, int copy) {
     QString name =
-        QStringLiteral("Vesquin - informe ") + when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+        ReportTitle() + QLatin1Char(' ') + when.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
     if (copy >= 2) name += QStringLiteral(" (%1)").arg(copy);
     return name + QStringLiteral(".pdf");
 }

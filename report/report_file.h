@@ -28,6 +28,9 @@ using HomeLookup = std::function<QString()>;
 // too; empty when there is no home folder at all.
 QString ReportFolder(const HomeLookup& lookup = UserDatabaseHome);
 
+// The report's title, for its document, its print job and its file: "Vesquin - informe".
+QString ReportTitle();
+
 // "Vesquin - informe 2026-12-08 15.31.47.pdf" for the first copy;
 // copy 2 and later add " (2)", " (3)"... before the extension.
 QString ReportFileName(const QDateTime& when, int copy);

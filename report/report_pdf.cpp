@@ -11,12 +11,12 @@
 
 #include "catalogue_qstring.h"
 #include "painter_report_printer.h"
+#include "report_file.h"
 
 namespace vesquin {
 
 namespace {
 
-const QString kDocumentTitle = QStringLiteral("Vesquin - informe");
 const QString kCreator = QStringLiteral("Vesquin");
 constexpr qreal kSavedMarginMillimetres = 15;
 constexpr qsizetype kTrailerWindow = 1024;
@@ -40,7 +40,7 @@ QByteArray RenderReportPdf(const ReportWriter& writer, const PdfPage& page) {
         if (!buffer.open(QIODevice::WriteOnly)) return {};
         QPdfWriter device(&buffer);
         device.setResolution(page.resolution);
-        device.setTitle(kDocumentTitle);
+        device.setTitle(ReportTitle());
         device.setCreator(kCreator);
         if (!device.setPageLayout(page.layout)) return {};
         PainterReportPrinter surface(device);

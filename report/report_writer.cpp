@@ -76,16 +76,18 @@ bool ReportWriter::write(ReportPrinter& printer) const {
     if (!printer.setFontSize(kBodySize)) return false;
 
     const std::string count = PatternFormat(box("txtNs"), Pattern::GroupedTwoDigits, m_symbols);
-    if (!printer.printLine(kHeadingColumn,
-                           SentenceItems(Text("report heading",
-                                              "1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA {count} VECES"),
-                                         {{"count", count}})))
+    if (!printer.printLine(
+            kHeadingColumn,
+            SentenceItems(
+                Text("report heading", "1) RESULTADOS TRAS SIMULAR LA EXPERIENCIA {count} VECES"),
+                {{"count", count}})))
         return false;
     if (!printEmptyLines(printer, 2)) return false;
     if (!sentence(Text("report line", "El número de platos más probable que se rompe es {modal}"),
                   {{"modal", box("txtS6")}}))
         return false;
-    if (!sentence(Text("report line", "El número de platos que queda intacto por término medio es {mean}"),
+    if (!sentence(Text("report line",
+                       "El número de platos que queda intacto por término medio es {mean}"),
                   {{"mean", box("txtMed")}}))
         return false;
     if (!printEmptyLines(printer, 1)) return false;
@@ -105,8 +107,9 @@ bool ReportWriter::write(ReportPrinter& printer) const {
                            SentenceItems(Text("report heading", "2) RESULTADOS TEÓRICOS"), {})))
         return false;
     if (!printEmptyLines(printer, 1)) return false;
-    if (!sentence(Text("report line", "Se debería romper un solo plato el {percent} % de las veces"),
-                  {{"percent", box("txtTeo1")}}))
+    if (!sentence(
+            Text("report line", "Se debería romper un solo plato el {percent} % de las veces"),
+            {{"percent", box("txtTeo1")}}))
         return false;
     if (!sentence(Text("report line", "Se deberían romper dos platos el {percent} % de las veces"),
                   {{"percent", box("txtTeo2")}}))

@@ -26,10 +26,10 @@ enum IppStatus : int {
 
 QString withSchedulerText(const QString& sentence, const QString& schedulerText) {
     const QString text = schedulerText.trimmed();
-    return text.isEmpty()
-               ? sentence
-               : ToQString(Text("print failure", "{sentence}\nEl sistema de impresión dice: {answer}",
-                                {{"sentence", Utf8(sentence)}, {"answer", Utf8(text)}}));
+    return text.isEmpty() ? sentence
+                          : ToQString(Text("print failure",
+                                           "{sentence}\nEl sistema de impresión dice: {answer}",
+                                           {{"sentence", Utf8(sentence)}, {"answer", Utf8(text)}}));
 }
 
 }  // namespace
@@ -60,7 +60,8 @@ QString RefusalText(int ippStatus, const QString& schedulerText, const QString& 
             return ToQString(
                 Text("print failure", "El sistema de impresión no tiene espacio para el trabajo."));
         case kDocumentFormatNotSupported:
-            return ToQString(Text("print failure", "La impresora {printer} no admite documentos PDF.",
+            return ToQString(Text("print failure",
+                                  "La impresora {printer} no admite documentos PDF.",
                                   {{"printer", name}}));
         case kTimeout:
         case kServiceUnavailable:
@@ -77,7 +78,8 @@ QString RefusalText(int ippStatus, const QString& schedulerText, const QString& 
                               "El sistema de impresión ha rechazado el trabajo (código 0x{code}).",
                               {{"code", Utf8(code)}}));
     }
-    return ToQString(Text("print failure", "El sistema de impresión ha rechazado el trabajo: {answer}",
+    return ToQString(Text("print failure",
+                          "El sistema de impresión ha rechazado el trabajo: {answer}",
                           {{"answer", Utf8(text)}}));
 }
 
@@ -91,10 +93,11 @@ QString LostJobText(const QString& printer, const QString& schedulerText) {
 
 QString StoppedJobText(const QString& printer, const QString& schedulerText) {
     return withSchedulerText(
-        ToQString(Text("print failure",
-                       "El sistema de impresión ha detenido el trabajo en la impresora {printer}; se "
-                       "ha anulado.",
-                       {{"printer", Utf8(QuotedName(printer))}})),
+        ToQString(
+            Text("print failure",
+                 "El sistema de impresión ha detenido el trabajo en la impresora {printer}; se "
+                 "ha anulado.",
+                 {{"printer", Utf8(QuotedName(printer))}})),
         schedulerText);
 }
 

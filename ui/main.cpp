@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // --idioma, handed over by the command line, else the environment's language.
     std::vector<std::string> arguments;
-    for (const QString& argument : QApplication::arguments()) arguments.push_back(argument.toStdString());
+    for (const QString& argument : QApplication::arguments())
+        arguments.push_back(argument.toStdString());
     if (!arguments.empty()) arguments.erase(arguments.begin());
     vesquin::SetLanguage(vesquin::ChosenLanguage(arguments));
     QApplication::setApplicationName(QStringLiteral("Vesquin"));

@@ -111,15 +111,18 @@ TEST(CommandLineLanguages, TheReportAndTheRefusalsInTheLanguageAsked) {
     for (const Written& language : EveryLanguage()) {
         SCOPED_TRACE(language.code);
         for (const std::vector<std::string>& arguments :
-             {std::vector<std::string>{"--idioma", language.code, "--ensayos", "10", "--semilla", "1"},
-              std::vector<std::string>{"--ensayos=10", "--semilla=1", std::string("--idioma=") + language.code}}) {
+             {std::vector<std::string>{"--idioma", language.code, "--ensayos", "10", "--semilla",
+                                       "1"},
+              std::vector<std::string>{"--ensayos=10", "--semilla=1",
+                                       std::string("--idioma=") + language.code}}) {
             const Outcome report = Invoke(arguments);
             EXPECT_EQ(report.status, kExitSuccess);
             EXPECT_EQ(report.out, language.report);
             EXPECT_EQ(report.err, "");
         }
         // The language is chosen before the arguments are judged, whatever their order.
-        const Outcome format = Invoke({"--formato", "x", "--ensayos", "3", "--idioma", language.code});
+        const Outcome format =
+            Invoke({"--formato", "x", "--ensayos", "3", "--idioma", language.code});
         EXPECT_EQ(format.status, kExitUsage);
         EXPECT_EQ(format.err, language.formatRefusal);
         const Outcome count = Invoke({"--idioma", language.code, "--ensayos", "0"});
@@ -135,8 +138,8 @@ TEST(CommandLineLanguages, DataKeysAreTheSameInEveryLanguage) {
     const ScopedLanguage spanish(Language::Spanish);
     for (const char* format : {"json", "csv"}) {
         for (const char* experiment : {"--platos=6", "--platos=8"}) {
-            const std::vector<std::string> base{"--ensayos", "10", "--semilla", "1", "--formato",
-                                                format, experiment};
+            const std::vector<std::string> base{"--ensayos", "10",   "--semilla", "1",
+                                                "--formato", format, experiment};
             const std::string inSpanish = Invoke(base).out;
             ASSERT_FALSE(inSpanish.empty());
             for (const Written& language : EveryLanguage()) {
@@ -185,7 +188,9 @@ TEST(CommandLineLanguages, TheLanguageAloneIsTheWindows) {
              Case{{"--idioma", "ca"}, false, ""},
              Case{{"--idioma=en", "-style", "fusion"}, false, ""},
              Case{{"-reverse", "--idioma", "eu"}, false, ""},
-             Case{{"--idioma", "fr"}, false, "«\u2068fr\u2069» no es un idioma: ca, gl, eu, en o es"},
+             Case{{"--idioma", "fr"},
+                  false,
+                  "«\u2068fr\u2069» no es un idioma: ca, gl, eu, en o es"},
              Case{{"--idioma"}, false, "falta el valor de --idioma"},
              Case{{"--idioma", "gl", "--ensayos", "5"}, true, ""},
              Case{{"--idioma=gl", "--ayuda"}, true, ""},

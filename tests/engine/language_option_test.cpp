@@ -21,13 +21,12 @@ TEST(LanguageOption, TakesExactlyTheFiveCodes) {
         const char* value;
         std::optional<Language> language;
     };
-    for (const Case& c : {Case{"es", Language::Spanish}, Case{"ca", Language::Catalan},
-                          Case{"gl", Language::Galician}, Case{"eu", Language::Basque},
-                          Case{"en", Language::English}, Case{"", std::nullopt},
-                          Case{"fr", std::nullopt}, Case{"CA", std::nullopt},
-                          Case{"ca_ES", std::nullopt}, Case{"ca-ES", std::nullopt},
-                          Case{" ca", std::nullopt}, Case{"catalan", std::nullopt},
-                          Case{"e", std::nullopt}}) {
+    for (const Case& c :
+         {Case{"es", Language::Spanish}, Case{"ca", Language::Catalan},
+          Case{"gl", Language::Galician}, Case{"eu", Language::Basque},
+          Case{"en", Language::English}, Case{"", std::nullopt}, Case{"fr", std::nullopt},
+          Case{"CA", std::nullopt}, Case{"ca_ES", std::nullopt}, Case{"ca-ES", std::nullopt},
+          Case{" ca", std::nullopt}, Case{"catalan", std::nullopt}, Case{"e", std::nullopt}}) {
         EXPECT_EQ(LanguageFromOption(c.value), c.language) << c.value;
     }
 }
@@ -37,12 +36,10 @@ TEST(LanguageOption, TheLastValueInEitherFormIsRead) {
         Arguments arguments;
         std::optional<std::string> value;
     };
-    for (const Case& c : {Case{{"--ensayos", "10"}, std::nullopt},
-                          Case{{"--idioma", "ca"}, "ca"},
+    for (const Case& c : {Case{{"--ensayos", "10"}, std::nullopt}, Case{{"--idioma", "ca"}, "ca"},
                           Case{{"--idioma=gl", "--ensayos", "10"}, "gl"},
                           Case{{"--idioma", "ca", "--idioma=en"}, "en"},
-                          Case{{"--idioma=eu", "--idioma", "es"}, "es"},
-                          Case{{"--idioma="}, ""},
+                          Case{{"--idioma=eu", "--idioma", "es"}, "es"}, Case{{"--idioma="}, ""},
                           Case{{"--ensayos", "10", "--idioma"}, ""},
                           // A value is a value, even when it looks like an option.
                           Case{{"--idioma", "--idioma=ca"}, "--idioma=ca"},

@@ -38,9 +38,9 @@ class ItemPrinter final : public ReportPrinter {
 std::vector<std::string> ReportLines(Language language) {
     const ScopedLanguage scoped(language);
     const std::map<std::string, std::string, std::less<>> boxes{
-        {"txtNs", "1000"},   {"txtS1", "31"},      {"txtS2", "402"},     {"txtS3", "567"},
-        {"txtS1p", "3,10"},  {"txtS2p", "40,20"},  {"txtS3p", "56,70"},  {"txtS6", "3"},
-        {"txtMed", "3,54"},  {"txtTeo1", "2,78"},  {"txtTeo2", "41,67"}, {"txtTeo3", "55,56"}};
+        {"txtNs", "1000"},  {"txtS1", "31"},     {"txtS2", "402"},     {"txtS3", "567"},
+        {"txtS1p", "3,10"}, {"txtS2p", "40,20"}, {"txtS3p", "56,70"},  {"txtS6", "3"},
+        {"txtMed", "3,54"}, {"txtTeo1", "2,78"}, {"txtTeo2", "41,67"}, {"txtTeo3", "55,56"}};
     ItemPrinter printer;
     const ReportWriter writer(
         [&boxes](std::string_view box) {
@@ -56,14 +56,12 @@ TEST(ReportLanguages, EveryBoxIsAnItemWhereverTheLanguagePutsIt) {
     // Basque writes the percent sign before the number: the box moves, the items follow.
     EXPECT_EQ(ReportLines(Language::Basque),
               (std::vector<std::string>{
-                  "VESQUIN",
-                  "1) ESPERIENTZIA |1.000| ALDIZ SIMULATU ONDORENGO EMAITZAK",
+                  "VESQUIN", "1) ESPERIENTZIA |1.000| ALDIZ SIMULATU ONDORENGO EMAITZAK",
                   "Hausten diren plateren kopuru probableena: |3",
                   "Osorik geratzen diren plateren batez besteko kopurua: |3,54",
                   "Plater bakar bat hausten da |31| aldiz (% |3,10|)",
                   "Bi plater hausten dira |402| aldiz (% |40,20|)",
-                  "Hiru plater hausten dira |567| aldiz (% |56,70|)",
-                  "2) EMAITZA TEORIKOAK",
+                  "Hiru plater hausten dira |567| aldiz (% |56,70|)", "2) EMAITZA TEORIKOAK",
                   "Plater bakar bat hautsi beharko litzateke: kasuen % |2,78",
                   "Bi plater hautsi beharko lirateke: kasuen % |41,67",
                   "Hiru plater hautsi beharko lirateke: kasuen % |55,56"}));
@@ -105,7 +103,8 @@ TEST(ReportLanguages, ThePrintSystemsFailuresInEachLanguage) {
          }) {
         const ScopedLanguage scoped(c.language);
         EXPECT_EQ(RefusalText(0x0406, QString(), printer).toStdString(), c.missing);
-        EXPECT_EQ(LostJobText(printer, QStringLiteral(" job-canceled ")).toStdString(), c.cancelled);
+        EXPECT_EQ(LostJobText(printer, QStringLiteral(" job-canceled ")).toStdString(),
+                  c.cancelled);
     }
 }
 
