@@ -59,7 +59,7 @@ def read_po(path):
             if line.startswith("#"):
                 if "id" in entry or "context" in entry:
                     finish()
-                if line.startswith("#,") and "fuzzy" in line[2:].split(","):
+                if line.startswith("#,") and "fuzzy" in [f.strip() for f in line[2:].split(",")]:
                     fuzzy = True
                 continue
             keyword, _, rest = line.partition(" ")
