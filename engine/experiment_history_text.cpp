@@ -64,7 +64,10 @@ ExperimentHistoryRow ExperimentHistoryHeader(std::int32_t brokenColumns) {
     const HistoryRow& classic = HistoryHeader();
     ExperimentHistoryRow header{classic[0], classic[1], classic[2]};
     for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back(Capitalised(Plates(j)));
-    for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back(Text("history column", "% {plates}", {{"plates", Plates(j)}}));
+    for (std::int32_t j = 1; j <= brokenColumns; ++j) {
+        // Translators: the share of runs that broke {plates}, "dos platos"
+        header.push_back(Text("history column", "% {plates}", {{"plates", Plates(j)}}));
+    }
     header.insert(header.end(), classic.end() - 3, classic.end() - 1);
     header.insert(header.end(), {std::string(Text("history column", "Predicción")),
                                  std::string(Text("history column", "Tiradores")),

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "exact_quotient.h"
 #include "experiment_history.h"
 #include "number_text.h"
@@ -72,19 +73,23 @@ std::string GridKeyText(std::int32_t platesBroken, std::int64_t cells,
 
 // The words of the page's experiment controls and of the parts of its panel that
 // the puzzle's panel did not have.
+// Made in the current language when the words are built.
 struct ExperimentPanelWords {
-    std::string_view group = "Experimento";
-    std::string_view shooters = "Tiradores";
-    std::string_view plates = "Platos";
-    std::string_view trials = "Ensayos";
-    std::string_view simulate = "Simular";
-    std::string_view means = "Medias y número más probable";
-    std::string_view exact = "Valor exacto";
-    std::string_view casesTitle = "De dónde salen los números: los casos igualmente probables";
-    std::string_view gridTitle = "Todas las elecciones, una casilla cada una";
+    std::string_view group = Text("experiment panel", "Experimento");
+    std::string_view shooters = Text("experiment panel", "Tiradores");
+    std::string_view plates = Text("experiment panel", "Platos");
+    std::string_view trials = Text("experiment panel", "Ensayos");
+    std::string_view simulate = Text("experiment panel", "Simular");
+    std::string_view means = Text("experiment panel", "Medias y número más probable");
+    std::string_view exact = Text("experiment panel", "Valor exacto");
+    std::string_view casesTitle =
+        Text("experiment panel", "De dónde salen los números: los casos igualmente probables");
+    std::string_view gridTitle =
+        Text("experiment panel", "Todas las elecciones, una casilla cada una");
     std::string_view gridRows =
-        "Cada fila es una elección de los primeros tiradores; cada columna, el plato del último; "
-        "el color dice cuántos platos rompe.";
+        Text("experiment panel",
+             "Cada fila es una elección de los primeros tiradores; cada columna, el plato del "
+             "último; el color dice cuántos platos rompe.");
 };
 
 // Why no grid is drawn: "Hay 4.096 elecciones, demasiadas para dibujarlas una a una

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue.h"
 #include "data_text.h"
 #include "experiment_run.h"
 #include "experiment_words.h"
 #include "history_text.h"
 #include "run_history.h"
+#include "teaching_figures.h"
 #include "teaching_texts.h"
 
 namespace vesquin {
@@ -92,11 +94,10 @@ ExperimentHistoryRow ComposeTotalRow(const ExperimentTotal& total, std::int32_t 
 }
 
 std::string TotalSimulatedTitle(const ExperimentTotal& total, const LocaleSymbols& symbols) {
-    const std::int32_t trials = total.entry.record.trials;
-    return (total.runsSummed == 1
-                ? std::string("Total de 1 ejecución")
-                : "Total de " + Grouped(total.runsSummed, symbols) + " ejecuciones") +
-           "\n(" + Grouped(trials, symbols) + (trials == 1 ? " ensayo)" : " ensayos)");
+    const std::string heading = PluralText("theory panel column", "Total de {runs} ejecución",
+                                           "Total de {runs} ejecuciones", total.runsSummed,
+                                           {{"runs", Grouped(total.runsSummed, symbols)}});
+    return SimulatedColumnTitle(heading, total.entry.record.trials, symbols);
 }
 
 std::string ExperimentChartsCaption(const ExperimentEntry& entry, const std::string& date,
@@ -111,7 +112,12 @@ std::string ExperimentChartsCaption(const ExperimentEntry& entry, const std::str
     std::string caption = ChartsCaption(classic, symbols);
     const Experiment& experiment = entry.record.experiment;
     if (!experiment.isClassic())
-        caption += "; " + Shooters(experiment.shooters()) + " y " + Plates(experiment.plates());
+        // Translators: {caption} is the charts caption; {shooters} and {plates} are counts in
+        // words, "cuatro tiradores", "ocho platos"
+        caption = Text("charts caption", "{caption}; {shooters} y {plates}",
+                       {{"caption", caption},
+                        {"shooters", Shooters(experiment.shooters())},
+                        {"plates", Plates(experiment.plates())}});
     return caption;
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -126,6 +127,28 @@ class WindowLanguageTest : public QObject {
                  QStringLiteral("&Simular"));
         QCOMPARE(spanish.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
                  QStringLiteral("Resultados"));
+    }
+
+    // Each translator picks the buttons' letters again; two alike make Alt with it only
+    // move the focus between them.
+    void accessKeysAreDistinctInEveryLanguage() {
+        for (const Language language : vesquin::kLanguages) {
+            vesquin::ScopedLanguage chosen(language);
+            MainWindow window(vesquin::kSpanishSymbols);
+            QMap<QChar, QString> owners;
+            for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+                const QString text = button->text();
+                const qsizetype amp = text.indexOf(u'&');
+                QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+                const QChar key = text.at(amp + 1).toLower();
+                QVERIFY2(!owners.contains(key),
+                         qPrintable(QStringLiteral("%1, Alt+%2: «%3» and «%4»")
+                                        .arg(QString::fromUtf8(vesquin::LanguageCode(language)),
+                                             key, owners.value(key), text)));
+                owners.insert(key, text);
+            }
+            QCOMPARE(owners.size(), 4);
+        }
     }
 
     void failureBoxAnswersInCatalan() {
