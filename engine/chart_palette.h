@@ -39,6 +39,10 @@ struct ChartPalette {
 // On a light window, and on a dark one (light text on a dark background).
 const ChartPalette& ChartColours(bool dark);
 
+// For a projector at the back of a room: the same hues, darker on pure white or
+// lighter on pure black, every one at least 7:1 against its background.
+const ChartPalette& HighContrastChartColours(bool dark);
+
 // "#0072b2".
 std::string HexColour(Rgb colour);
 

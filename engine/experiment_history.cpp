@@ -18,8 +18,10 @@ ExperimentRecord ClassicRecord(const RunRecord& run) {
     return record;
 }
 
-const ExperimentEntry& ExperimentHistory::add(ExperimentRecord record, std::string time) {
-    m_entries.push_back(ExperimentEntry{++m_lastNumber, std::move(time), std::move(record)});
+const ExperimentEntry& ExperimentHistory::add(ExperimentRecord record, std::string time,
+                                              std::optional<Prediction> prediction) {
+    m_entries.push_back(
+        ExperimentEntry{++m_lastNumber, std::move(time), std::move(record), prediction});
     return m_entries.back();
 }
 

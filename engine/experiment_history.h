@@ -6,11 +6,13 @@
 // teaching faces' own, side by side, numbered in the order they were performed.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "experiment_record.h"
 #include "experiment_run.h"
+#include "prediction.h"
 
 namespace vesquin {
 
@@ -18,6 +20,7 @@ struct ExperimentEntry {
     std::int32_t number = 0;  // 1 for the first run; never reused, not even after clear()
     std::string time;         // as the face writes times ("11:05:32")
     ExperimentRecord record;
+    std::optional<Prediction> prediction;  // the pupil's guess before the run, when one was made
 };
 
 // The window's run in the general shape: the same trials, seed, tallies and checkpoints.
@@ -26,7 +29,8 @@ ExperimentRecord ClassicRecord(const RunRecord& run);
 class ExperimentHistory {
   public:
     // Appends the run as the next numbered entry and returns it.
-    const ExperimentEntry& add(ExperimentRecord record, std::string time);
+    const ExperimentEntry& add(ExperimentRecord record, std::string time,
+                               std::optional<Prediction> prediction = std::nullopt);
     // Forgets every entry; the numbering goes on from where it was.
     void clear() { m_entries.clear(); }
 

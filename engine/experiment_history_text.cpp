@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue.h"
 #include "data_text.h"
 #include "exact_quotient.h"
 #include "experiment_theory.h"
 #include "experiment_words.h"
 #include "history_text.h"
+#include "step_texts.h"
 
 namespace vesquin {
 namespace {
@@ -64,7 +66,8 @@ ExperimentHistoryRow ExperimentHistoryHeader(std::int32_t brokenColumns) {
     for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back(Capitalised(Plates(j)));
     for (std::int32_t j = 1; j <= brokenColumns; ++j) header.push_back("% " + Plates(j));
     header.insert(header.end(), classic.end() - 3, classic.end() - 1);
-    header.insert(header.end(), {"Tiradores", "Platos", classic.back()});
+    header.insert(header.end(), {std::string(Text("history column", "Predicción")), "Tiradores",
+                                 "Platos", classic.back()});
     return header;
 }
 
@@ -95,6 +98,7 @@ ExperimentHistoryRow ComposeExperimentRow(const ExperimentEntry& entry, std::int
     row.push_back(PatternFormat(Quotient{run.tally.intactTotal, run.trials < 1 ? 1 : run.trials},
                                 Pattern::TwoDecimals, symbols));
     row.push_back(PatternFormat(LargestGapToTheory(run), Pattern::TwoDecimals, symbols));
+    row.push_back(entry.prediction ? PredictionText(*entry.prediction, symbols) : std::string());
     row.push_back(std::to_string(run.experiment.shooters()));
     row.push_back(std::to_string(run.experiment.plates()));
     row.push_back(std::to_string(run.seed));

@@ -4,7 +4,8 @@
 
 // The notebook of runs of any experiment as text: the table's rows, the clipboard's
 // tab-separated text and the CSV file. They are the window's history columns with
-// "Tiradores" and "Platos" before "Semilla", and one count and one percentage column
+// "Predicción" (the pupil's guess, empty where none was made), "Tiradores" and
+// "Platos" before "Semilla", and one count and one percentage column
 // for every number of broken plates the history's largest experiment can give (three
 // at least). A history of 3 x 6 runs keeps every column of the window's history where
 // it was but the seed, last still, so that what reads those columns by place goes on
@@ -27,7 +28,7 @@ using ExperimentHistoryRow = std::vector<std::string>;
 std::int32_t HistoryBrokenColumns(std::span<const ExperimentEntry> entries);
 
 // "Nº", "Hora", "Ensayos", "Un plato" ... , "% un plato" ... , "Media de intactos",
-// "Mayor desvío (puntos)", "Tiradores", "Platos", "Semilla".
+// "Mayor desvío (puntos)", "Predicción", "Tiradores", "Platos", "Semilla".
 ExperimentHistoryRow ExperimentHistoryHeader(std::int32_t brokenColumns);
 
 // One entry's cells, counts grouped and percentages with two decimals; pass symbols

@@ -85,8 +85,12 @@ std::string PredictionText(const Prediction& prediction, const LocaleSymbols& sy
     return plates(prediction.broken) + ", " + grouped(prediction.percent, symbols) + "\u00A0%";
 }
 
-std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
-                               const ExactTheory& theory, const LocaleSymbols& symbols) {
+namespace {
+
+// The sentence from the theory's most frequent number and its percentage.
+std::string SentenceAgainst(const std::optional<Prediction>& prediction, const StepTally& tally,
+                            std::int32_t theoryModal, double theoryPercent,
+                            const LocaleSymbols& symbols) {
     std::string sentence;
     if (prediction) sentence = "Tu predicción: " + PredictionText(*prediction, symbols) + ". ";
     // The modal count, ties to the larger number, as the window's box writes it.
@@ -96,12 +100,26 @@ std::string PredictionSentence(const std::optional<Prediction>& prediction, cons
     const std::int32_t count = tally.counts.empty() ? 0 : tally.counts[modal];
     sentence += "Simulación: " + plates(static_cast<std::int32_t>(modal) + 1) + ", " +
                 sharePercent(count, tally.trials, symbols) + ". ";
+    sentence += "Teoría: " + plates(theoryModal) + ", " + PercentText(theoryPercent, symbols) + ".";
+    return sentence;
+}
+
+}  // namespace
+
+std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
+                               const ExactTheory& theory, const LocaleSymbols& symbols) {
     const auto theoryIndex = static_cast<std::size_t>(theory.modalBroken - 1);
     const double theoryPercent =
         theoryIndex < theory.outcomes.size() ? theory.outcomes[theoryIndex].percent : 0.0;
-    sentence +=
-        "Teoría: " + plates(theory.modalBroken) + ", " + PercentText(theoryPercent, symbols) + ".";
-    return sentence;
+    return SentenceAgainst(prediction, tally, theory.modalBroken, theoryPercent, symbols);
+}
+
+std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
+                               const ExperimentTheory& theory, const LocaleSymbols& symbols) {
+    const auto theoryIndex = static_cast<std::size_t>(theory.modalBroken - 1);
+    const double theoryPercent =
+        theoryIndex < theory.broken.size() ? theory.broken[theoryIndex].percent : 0.0;
+    return SentenceAgainst(prediction, tally, theory.modalBroken, theoryPercent, symbols);
 }
 
 }  // namespace vesquin

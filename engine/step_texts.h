@@ -10,7 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "experiment_theory.h"
 #include "number_text.h"
+#include "prediction.h"
 #include "theory.h"
 #include "trial_steps.h"
 
@@ -56,14 +58,6 @@ std::string StepProgressText(std::int32_t done, std::int32_t trials, const Local
 std::string StepTallyLine(const StepTally& tally, std::int32_t broken, double theoryPercent,
                           const LocaleSymbols& symbols);
 
-// What a pupil guessed before the run: the number broken most often, and how often in %.
-struct Prediction {
-    std::int32_t broken = 0;
-    std::int32_t percent = 0;  // 0 to 100
-
-    friend bool operator==(const Prediction&, const Prediction&) = default;
-};
-
 // "2 platos, 50 %", for the history's own column.
 std::string PredictionText(const Prediction& prediction, const LocaleSymbols& symbols);
 
@@ -72,5 +66,8 @@ std::string PredictionText(const Prediction& prediction, const LocaleSymbols& sy
 // modal count (ties to the larger) and its share of the trials; `tally` has trials.
 std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
                                const ExactTheory& theory, const LocaleSymbols& symbols);
+// The same for any experiment, against its own exact theory.
+std::string PredictionSentence(const std::optional<Prediction>& prediction, const StepTally& tally,
+                               const ExperimentTheory& theory, const LocaleSymbols& symbols);
 
 }  // namespace vesquin

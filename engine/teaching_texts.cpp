@@ -52,4 +52,14 @@ std::string_view SaveFailureCause(SaveStep step) {
     return Text("save failure cause", "no se ha podido escribir");
 }
 
+std::string_view LargeScreenToggleLabel() {
+    return Text("teaching check box", "Pantalla gran&de");
+}
+
+std::string_view LargeScreenDescription() {
+    return Text("teaching check box",
+                "Letras, líneas y barras al doble de tamaño, con colores de alto contraste, "
+                "para un proyector. También Control+más y Control+menos.");
+}
+
 }  // namespace vesquin

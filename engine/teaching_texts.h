@@ -40,4 +40,9 @@ enum class SaveStep {
 // Why the save failed, as the end of "No se ha podido guardar «…»: {cause}.".
 std::string_view SaveFailureCause(SaveStep step);
 
+// The teaching view's check box for a projector, with "&" before its access key, and
+// what it does, for a screen reader.
+std::string_view LargeScreenToggleLabel();
+std::string_view LargeScreenDescription();
+
 }  // namespace vesquin

@@ -59,7 +59,7 @@ std::vector<TrialStep> StepRun::Advance(std::int32_t count) {
         m_tally.intactTotal += step.intact;
         const std::size_t reached = m_checkpoints.size();
         if (reached < m_checkpointTrials.size() && m_checkpointTrials[reached] == step.trial)
-            m_checkpoints.push_back({step.trial, AsRunTally(m_tally)});
+            m_checkpoints.push_back({step.trial, AsExperimentTally(m_tally)});
         m_recent.push_back(step);
         if (m_recent.size() > kKeptSteps) m_recent.pop_front();
         steps.push_back(std::move(step));
@@ -67,16 +67,32 @@ std::vector<TrialStep> StepRun::Advance(std::int32_t count) {
     return steps;
 }
 
-RunRecord StepRun::Record() const {
-    RunRecord record;
+ExperimentRecord StepRun::GeneralRecord() const {
+    ExperimentRecord record;
+    record.experiment = m_experiment;
     record.trials = m_tally.trials;
     record.seed = m_seed;
-    record.tally = AsRunTally(m_tally);
+    record.tally = AsExperimentTally(m_tally);
     record.checkpoints = m_checkpoints;
     // A run stopped early still ends its chart where it stopped.
     if (record.trials > 0 &&
         (record.checkpoints.empty() || record.checkpoints.back().trials != record.trials))
         record.checkpoints.push_back({record.trials, record.tally});
+    return record;
+}
+
+RunRecord StepRun::Record() const {
+    const ExperimentRecord general = GeneralRecord();
+    const auto classic = [](const ExperimentTally& tally, std::int32_t trials) {
+        return AsRunTally(StepTally{trials, tally.brokenCounts, tally.intactTotal});
+    };
+    RunRecord record;
+    record.trials = general.trials;
+    record.seed = general.seed;
+    record.tally = classic(general.tally, general.trials);
+    record.checkpoints.reserve(general.checkpoints.size());
+    for (const ExperimentTallyAt& at : general.checkpoints)
+        record.checkpoints.push_back({at.trials, classic(at.tally, at.trials)});
     return record;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "experiment.h"
+#include "experiment_record.h"
 #include "experiment_run.h"
 #include "experiment_tally.h"
 #include "trial_tally.h"
@@ -65,8 +66,11 @@ class StepRun {
     // The last kKeptSteps trials, oldest first.
     const std::deque<TrialStep>& recent() const { return m_recent; }
 
-    // The run as a whole run records it, with the running tallies at
-    // CheckpointTrials(trials()) that have been reached. Three shooters only.
+    // The run as a whole run of its experiment records it, with the running
+    // tallies at CheckpointTrials(trials()) that have been reached and, for a run
+    // stopped early, the tally where it stopped.
+    ExperimentRecord GeneralRecord() const;
+    // The same in the window's shape. Three shooters and six plates only.
     RunRecord Record() const;
 
   private:
@@ -79,7 +83,7 @@ class StepRun {
     StepTally m_tally;
     std::deque<TrialStep> m_recent;
     std::vector<std::int32_t> m_checkpointTrials;
-    std::vector<TallyAt> m_checkpoints;
+    std::vector<ExperimentTallyAt> m_checkpoints;
 };
 
 }  // namespace vesquin

@@ -13,6 +13,10 @@ QColor ToQColor(Rgb colour) {
     return QColor(colour.red, colour.green, colour.blue);
 }
 
+const ChartPalette& PaletteFor(bool dark, bool highContrast) {
+    return highContrast ? HighContrastChartColours(dark) : ChartColours(dark);
+}
+
 }  // namespace
 
 bool IsDarkPalette(const QPalette& palette) {
@@ -27,18 +31,18 @@ std::array<QColor, 3> OutcomeColours(bool dark) {
             ToQColor(palette.outcomes[2])};
 }
 
-QColor SeriesColour(int platesBroken, bool dark) {
-    const auto& series = ChartColours(dark).series;
+QColor SeriesColour(int platesBroken, bool dark, bool highContrast) {
+    const auto& series = PaletteFor(dark, highContrast).series;
     const auto index = static_cast<std::size_t>(std::clamp(platesBroken, 1, int(series.size())));
     return ToQColor(series[index - 1]);
 }
 
-QColor SimulatedBarColour(bool dark) {
-    return ToQColor(ChartColours(dark).simulatedBar);
+QColor SimulatedBarColour(bool dark, bool highContrast) {
+    return ToQColor(PaletteFor(dark, highContrast).simulatedBar);
 }
 
-QColor TheoryBarColour(bool dark) {
-    return ToQColor(ChartColours(dark).theoryBar);
+QColor TheoryBarColour(bool dark, bool highContrast) {
+    return ToQColor(PaletteFor(dark, highContrast).theoryBar);
 }
 
 }  // namespace vesquin

@@ -19,10 +19,11 @@ bool IsDarkPalette(const QPalette& palette);
 std::array<QColor, 3> OutcomeColours(bool dark);
 
 // The line of j broken plates (j from 1 to 10): the first three are OutcomeColours.
-QColor SeriesColour(int platesBroken, bool dark);
+// `highContrast` takes the projector's set ("Pantalla grande").
+QColor SeriesColour(int platesBroken, bool dark, bool highContrast = false);
 
 // The bars of the simulation and of the theory.
-QColor SimulatedBarColour(bool dark);
-QColor TheoryBarColour(bool dark);
+QColor SimulatedBarColour(bool dark, bool highContrast = false);
+QColor TheoryBarColour(bool dark, bool highContrast = false);
 
 }  // namespace vesquin

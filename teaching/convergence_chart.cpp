@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "chart_colours.h"
+#include "chart_fonts.h"
 #include "experiment_panel.h"
 #include "experiment_theory.h"
 #include "margin_bands.h"
@@ -113,13 +114,21 @@ void ConvergenceChart::makeSeries(int count) {
 }
 
 void ConvergenceChart::colourSeries() {
+    const double thickness = m_large ? 2 : 1;
     for (std::size_t k = 0; k < m_runs.size(); ++k) {
-        const QColor colour = SeriesColour(static_cast<int>(k) + 1, m_dark);
-        m_runs[k]->setPen(QPen(colour, 2));
-        m_theory[k]->setPen(QPen(colour, 1.5, Qt::DashLine));
+        const QColor colour = SeriesColour(static_cast<int>(k) + 1, m_dark, m_large);
+        m_runs[k]->setPen(QPen(colour, 2 * thickness));
+        m_theory[k]->setPen(QPen(colour, 1.5 * thickness, Qt::DashLine));
     }
-    m_theoryLegend->setPen(
-        QPen(m_dark ? QColor(0xD0, 0xD0, 0xD0) : QColor(0x40, 0x40, 0x40), 1.5, Qt::DashLine));
+    const QColor dashes = m_large ? (m_dark ? Qt::white : Qt::black)
+                                  : (m_dark ? QColor(0xD0, 0xD0, 0xD0) : QColor(0x40, 0x40, 0x40));
+    m_theoryLegend->setPen(QPen(dashes, 1.5 * thickness, Qt::DashLine));
+}
+
+void ConvergenceChart::setLarge(bool large) {
+    m_large = large;
+    applyTheme(m_dark);
+    placeTicks();  // the decades' texts take the axis's font
 }
 
 ConvergenceChart::~ConvergenceChart() = default;
@@ -130,9 +139,10 @@ void ConvergenceChart::setMarginShown(bool shown) {
 
 void ConvergenceChart::applyTheme(bool dark) {
     m_dark = dark;
-    chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    m_margins->applyTheme(dark);
+    ApplyChartTheme(*chart(), dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    m_margins->applyTheme(dark, m_large);
     colourSeries();
+    if (m_large) EnlargeChartTexts(*chart(), font());
     // The axis keeps its own labels for the room they take, unseen; the decades
     // are written over them with the user's symbols (its printf format cannot group).
     m_trialsAxis->setLabelsColor(Qt::transparent);
@@ -142,12 +152,12 @@ void ConvergenceChart::applyTheme(bool dark) {
     // translucent lines cost most of a frame to draw, thin opaque ones a fraction.
     QPen minor = m_trialsAxis->minorGridLinePen();
     minor.setStyle(Qt::SolidLine);
-    minor.setWidthF(0.5);
+    minor.setWidthF(m_large ? 1 : 0.5);
     minor.setColor(dark ? QColor(0x3C, 0x42, 0x50) : QColor(0xE0, 0xE0, 0xE0));
     m_trialsAxis->setMinorGridLinePen(minor);
     // setTheme resets the title font; keep it modest.
     QFont title = chart()->titleFont();
-    title.setPointSizeF(font().pointSizeF() + 1);
+    title.setPointSizeF(font().pointSizeF() * (m_large ? 1.15 : 1) + 1);
     title.setBold(true);
     chart()->setTitleFont(title);
 }

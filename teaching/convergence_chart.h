@@ -38,6 +38,10 @@ class ConvergenceChart : public QChartView {
     void showRun(const ExperimentRecord* run);
     // Follows the system theme (light or dark).
     void applyTheme(bool dark);
+    // "Pantalla grande": the widget's own (doubled) font for every text of the
+    // chart, lines twice as thick, and the high-contrast colours.
+    void setLarge(bool large);
+    bool large() const { return m_large; }
 
     // The series as drawn, for tests: the run's and the theory's, one per number
     // broken (outcome 0 for one plate).
@@ -63,6 +67,7 @@ class ConvergenceChart : public QChartView {
     QList<QGraphicsSimpleTextItem*> m_ticks;
     std::vector<QLineSeries*> m_theory;
     bool m_dark = false;
+    bool m_large = false;
     QLogValueAxis* m_trialsAxis = nullptr;
     QValueAxis* m_percentAxis = nullptr;
     std::unique_ptr<MarginBands> m_margins;

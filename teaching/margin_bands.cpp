@@ -53,9 +53,9 @@ void MarginBands::showBands() {
     for (std::size_t k = 0; k < m_bands.size(); ++k) m_bands[k]->setVisible(m_shown && k < m_used);
 }
 
-void MarginBands::applyTheme(bool dark) {
+void MarginBands::applyTheme(bool dark, bool highContrast) {
     for (std::size_t k = 0; k < m_bands.size(); ++k) {
-        QColor fill = SeriesColour(static_cast<int>(k) + 1, dark);
+        QColor fill = SeriesColour(static_cast<int>(k) + 1, dark, highContrast);
         fill.setAlpha(dark ? 60 : 45);
         m_bands[k]->setBrush(fill);
         m_bands[k]->setPen(Qt::NoPen);

@@ -33,7 +33,7 @@ class MarginBands {
     void extendTo(std::int32_t lastTrials, const std::vector<double>& probabilities);
     void setShown(bool shown);
     bool shown() const { return m_shown; }
-    void applyTheme(bool dark);
+    void applyTheme(bool dark, bool highContrast = false);
 
     const QAreaSeries* band(int outcome) const { return m_bands.at(outcome); }
 

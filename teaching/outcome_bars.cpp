@@ -6,6 +6,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QPen>
 #include <QGraphicsSimpleTextItem>
 #include <QValueAxis>
 
@@ -14,6 +15,7 @@
 #include <utility>
 
 #include "chart_colours.h"
+#include "chart_fonts.h"
 #include "experiment_panel.h"
 #include "experiment_theory.h"
 #include "teaching_figures.h"
@@ -68,14 +70,22 @@ OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
     showRun(nullptr);
 }
 
+void OutcomeBars::setLarge(bool large) {
+    m_large = large;
+    applyTheme(m_dark);
+}
+
 void OutcomeBars::applyTheme(bool dark) {
-    chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    m_simulated->setColor(SimulatedBarColour(dark));
-    m_simulated->setBorderColor(SimulatedBarColour(dark));
-    m_theory->setColor(TheoryBarColour(dark));
-    m_theory->setBorderColor(TheoryBarColour(dark));
+    ApplyChartTheme(*chart(), dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    for (const auto& [set, colour] : {std::pair{m_simulated, SimulatedBarColour(dark, m_large)},
+                                      std::pair{m_theory, TheoryBarColour(dark, m_large)}}) {
+        set->setColor(colour);
+        // A projector's bars keep a strong edge against the background.
+        set->setPen(QPen(m_large ? (dark ? Qt::white : Qt::black) : colour, m_large ? 2 : 1));
+    }
+    if (m_large) EnlargeChartTexts(*chart(), font());
     QFont title = chart()->titleFont();
-    title.setPointSizeF(font().pointSizeF() + 1);
+    title.setPointSizeF(font().pointSizeF() * (m_large ? 1.15 : 1) + 1);
     title.setBold(true);
     chart()->setTitleFont(title);
     m_dark = dark;
@@ -97,7 +107,8 @@ void OutcomeBars::makeLabels(int bars) {
 void OutcomeBars::colourLabels() {
     const int bars = static_cast<int>(m_labels.size()) / 2;
     for (int i = 0; i < m_labels.size(); ++i) {
-        m_labels[i]->setBrush(i < bars ? SimulatedBarColour(m_dark) : TheoryBarColour(m_dark));
+        m_labels[i]->setBrush(i < bars ? SimulatedBarColour(m_dark, m_large)
+                                       : TheoryBarColour(m_dark, m_large));
         m_labels[i]->setFont(font());
     }
 }

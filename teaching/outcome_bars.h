@@ -28,6 +28,9 @@ class OutcomeBars : public QChartView {
     // number its experiment can break; null shows the window's puzzle's theory alone.
     void showRun(const ExperimentRecord* run);
     void applyTheme(bool dark);
+    // "Pantalla grande", as ConvergenceChart::setLarge.
+    void setLarge(bool large);
+    bool large() const { return m_large; }
 
     // The bar labels as drawn: the simulated ones, then the theoretical ones.
     QStringList labelTexts() const;
@@ -47,6 +50,7 @@ class OutcomeBars : public QChartView {
     LocaleSymbols m_symbols;
     QBarCategoryAxis* m_outcomes = nullptr;
     bool m_dark = false;
+    bool m_large = false;
     QBarSeries* m_series = nullptr;
     QBarSet* m_simulated = nullptr;
     QBarSet* m_theory = nullptr;

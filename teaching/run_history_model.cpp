@@ -16,7 +16,8 @@ void RunHistoryModel::append(const RunRecord& record) {
     appendExperiment(ClassicRecord(record));
 }
 
-void RunHistoryModel::appendExperiment(const ExperimentRecord& record) {
+void RunHistoryModel::appendExperiment(const ExperimentRecord& record,
+                                       const std::optional<Prediction>& prediction) {
     const std::int32_t broken = std::max(m_brokenColumns, record.experiment.mostBroken());
     if (broken > m_brokenColumns) {
         // New count and percentage columns, one pair for each number the run can reach.
@@ -33,7 +34,8 @@ void RunHistoryModel::appendExperiment(const ExperimentRecord& record) {
     // A notebook of thousands of runs keeps only what each run needs.
     kept.checkpoints.shrink_to_fit();
     const ExperimentEntry& added =
-        m_history.add(std::move(kept), now.toString(QStringLiteral("HH:mm:ss")).toStdString());
+        m_history.add(std::move(kept), now.toString(QStringLiteral("HH:mm:ss")).toStdString(),
+                      prediction);
     m_dates.push_back(now.toString(QStringLiteral("dd/MM/yyyy")).toStdString());
     m_cachedRow = -1;
     endInsertRows();
@@ -101,8 +103,8 @@ int RunHistoryModel::rowCount(const QModelIndex& parent) const {
 
 int RunHistoryModel::columnCount(const QModelIndex& parent) const {
     // Nº, Hora, Ensayos; a count and a percentage for each number broken; the two
-    // means' columns, Tiradores, Platos and Semilla (as ExperimentHistoryHeader).
-    return parent.isValid() ? 0 : 3 + 2 * m_brokenColumns + 5;
+    // means' columns, Predicción, Tiradores, Platos and Semilla (as ExperimentHistoryHeader).
+    return parent.isValid() ? 0 : 3 + 2 * m_brokenColumns + 6;
 }
 
 QVariant RunHistoryModel::data(const QModelIndex& index, int role) const {

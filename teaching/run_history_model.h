@@ -32,7 +32,9 @@ class RunHistoryModel : public QAbstractTableModel {
 
     // Adds a successful run as the last row, stamped with the time of day ("11:05:32").
     void append(const RunRecord& record);  // the window's run, 3 x 6
-    void appendExperiment(const ExperimentRecord& record);
+    // `prediction`: the pupil's guess made before the run, kept in its own column.
+    void appendExperiment(const ExperimentRecord& record,
+                          const std::optional<Prediction>& prediction = std::nullopt);
     // Empties the history ("Vaciar historial"); the next run keeps its own number.
     void clearHistory();
 
@@ -53,6 +55,7 @@ class RunHistoryModel : public QAbstractTableModel {
     static constexpr int kNumberColumn = 0;
     static constexpr int kTrialsColumn = 2;
     int seedColumn() const { return columnCount() - 1; }
+    int predictionColumn() const { return columnCount() - 4; }
     int shootersColumn() const { return columnCount() - 3; }
     int platesColumn() const { return columnCount() - 2; }
 

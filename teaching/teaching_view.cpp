@@ -157,9 +157,11 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     QWidget::setTabOrder(m_emptyButton, m_copyButton);
     QWidget::setTabOrder(m_copyButton, m_csvButton);
     QWidget::setTabOrder(m_csvButton, m_imageButton);
-    // Then the margin's check box, the tabs, and round to the experiment again.
+    // Then the margin's and the large screen's check boxes, the tabs, and round to
+    // the experiment again.
     QWidget::setTabOrder(m_imageButton, m_marginCheck);
-    QWidget::setTabOrder(m_marginCheck, m_tabs->tabBar());
+    QWidget::setTabOrder(m_marginCheck, m_largeCheck);
+    QWidget::setTabOrder(m_largeCheck, m_tabs->tabBar());
     QWidget::setTabOrder(m_tabs->tabBar(), m_experiment->firstInOrder());
 
     connect(m_experiment, &ExperimentGroup::runPerformed, this,

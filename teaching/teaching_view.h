@@ -55,6 +55,9 @@ class TeachingView : public QWidget {
     // The commands behind the buttons, without their file dialogs. Each returns
     // whether it succeeded; a failed save has told the user why in a warning.
     void copyHistory();
+    // "Pantalla grande": twice the font, thicker lines, the high-contrast colours.
+    void setLargeScreen(bool large);
+    bool largeScreen() const { return m_large; }
     bool saveCsvTo(const QString& path);
     bool saveImageTo(const QString& path);
 
@@ -74,6 +77,8 @@ class TeachingView : public QWidget {
     void applyTheme();
     // The 95 % margin's check box and its sentence, under the charts.
     QWidget* marginControls(QWidget* parent);
+    // The "Pantalla grande" check box, and its keys on the view.
+    QCheckBox* largeScreenControl(QWidget* parent);
     // The tabs: `charts` (the charts, theory and history) and "Ensayo a ensayo".
     QWidget* withStepTab(QScrollArea* charts);
 
@@ -96,6 +101,9 @@ class TeachingView : public QWidget {
     QPushButton* m_imageButton = nullptr;
     UniformSource m_source;  // reseeded by every repeated run
     QCheckBox* m_marginCheck = nullptr;
+    QCheckBox* m_largeCheck = nullptr;
+    bool m_large = false;
+    int m_normalRowHeight = 0;  // the table's rows before the font was doubled
     QTabWidget* m_tabs = nullptr;
     TrialStepPane* m_steps = nullptr;
 };

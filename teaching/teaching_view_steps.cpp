@@ -5,14 +5,17 @@
 // ensayo", whose growing run the charts follow and whose finished run joins the
 // history like any other. Also the 95 % margin's check box and its sentence.
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "chance_margin.h"
 #include "convergence_chart.h"
+#include "experiment_group.h"
 #include "experiment_history.h"
 #include "outcome_bars.h"
 #include "run_history_model.h"
@@ -33,9 +36,14 @@ QWidget* TeachingView::marginControls(QWidget* parent) {
     sentence->setObjectName(QStringLiteral("marginSentence"));
     sentence->setWordWrap(true);
     m_marginCheck->setAccessibleDescription(sentence->text());
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(m_marginCheck);
+    checks->addSpacing(2 * m_marginCheck->fontMetrics().height());
+    checks->addWidget(largeScreenControl(box));
+    checks->addStretch();
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_marginCheck);
+    layout->addLayout(checks);
     layout->addWidget(sentence);
     connect(m_marginCheck, &QCheckBox::toggled, m_convergence, &ConvergenceChart::setMarginShown);
     return box;
@@ -64,12 +72,19 @@ QWidget* TeachingView::withStepTab(QScrollArea* charts) {
     // The charts follow the run as it grows; at its end it joins the history,
     // which shows it as its newest run.
     connect(m_steps, &TrialStepPane::stepped, this, [this] {
-        const ExperimentRecord growing = ClassicRecord(m_steps->run().Record());
+        const ExperimentRecord growing = m_steps->run().GeneralRecord();
         m_convergence->showRun(&growing);
         m_bars->showRun(&growing);
     });
     connect(m_steps, &TrialStepPane::runFinished, this,
-            [this](const RunRecord& record) { m_history.append(record); });
+            [this](const ExperimentRecord& record, const std::optional<Prediction>& prediction) {
+                m_history.appendExperiment(record, prediction);
+            });
+    // The steps are of the experiment chosen in the Experimento group.
+    const auto follow = [this] { m_steps->setExperiment(m_experiment->experiment()); };
+    connect(m_experiment->shootersBox(), &QSpinBox::valueChanged, this, follow);
+    connect(m_experiment->platesBox(), &QSpinBox::valueChanged, this, follow);
+    follow();
     return m_tabs;
 }
 

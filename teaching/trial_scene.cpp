@@ -11,9 +11,11 @@
 namespace vesquin {
 namespace {
 
-// Clay orange with a dark rim reads on light and dark backgrounds alike.
+// Clay orange, with a dark rim on a light background and a pale one on a dark
+// background, where a dark rim would vanish and leave the pieces without an edge.
 const QColor kPlateFill(232, 120, 40);
 const QColor kPlateRim(60, 30, 10);
+const QColor kPlateRimOnDark(255, 214, 170);
 
 bool picked(const TrialStep& step, std::int32_t plate) {
     return std::find(step.choices.begin(), step.choices.end(), plate) != step.choices.end();
@@ -77,6 +79,8 @@ void TrialScene::paintEvent(QPaintEvent*) {
     const QRectF area = QRectF(rect()).adjusted(line, line * 0.5, -line, -line * 0.5);
     const double radius = std::min(area.width() / (2.6 * m_plates), area.height() * 0.1);
     const double width = std::max(1.0, line / 8.0);
+    const bool dark = colours.color(QPalette::Base).lightness() < ink.lightness();
+    const QColor rim = dark ? kPlateRimOnDark : kPlateRim;
 
     // The lines of sight first, so the plates and the shooters cover their ends.
     if (m_step) {
@@ -90,15 +94,16 @@ void TrialScene::paintEvent(QPaintEvent*) {
     for (std::int32_t plate = 1; plate <= m_plates; ++plate) {
         const QPointF centre = platePlace(plate, area);
         const bool broken = m_step && picked(*m_step, plate);
-        painter.setPen(QPen(kPlateRim, width));
+        painter.setPen(QPen(rim, width));
         if (!broken) {
             painter.setBrush(kPlateFill);
             painter.drawEllipse(centre, radius, radius * 0.45);
         } else {
-            // Four pieces flying apart and fading as the plate breaks.
+            // Four pieces flying apart, a little faded but still plain to see when
+            // they come to rest, on a dark background as on a light one.
             const double spread = radius * (0.15 + 0.9 * m_progress);
             QColor shard = kPlateFill;
-            shard.setAlphaF(1.0 - 0.6 * m_progress);
+            shard.setAlphaF(1.0 - 0.3 * m_progress);
             painter.setBrush(shard);
             for (int piece = 0; piece < 4; ++piece) {
                 const double angle = M_PI / 4 + piece * M_PI / 2;

@@ -53,8 +53,7 @@ void TrialStepPane::buildControls() {
 
     auto* predictionBox = new QWidget(this);
     m_guessBroken = new QComboBox(predictionBox);
-    m_guessBroken->addItem(Q(labels.noPrediction));
-    for (int broken = 1; broken <= 3; ++broken) m_guessBroken->addItem(QString::number(broken));
+    m_guessBroken->addItem(Q(labels.noPrediction));  // the numbers follow the experiment
     m_guessPercent = new QSpinBox(predictionBox);
     m_guessPercent->setRange(0, 100);
     m_guessPercent->setValue(50);

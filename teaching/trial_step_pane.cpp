@@ -14,7 +14,6 @@
 
 #include <algorithm>
 
-#include "theory.h"
 #include "trial_scene.h"
 #include "uniform_source.h"
 
@@ -49,10 +48,29 @@ void TrialStepPane::setSeed(std::optional<std::uint64_t> seed) {
     m_seed = seed;
 }
 
+void TrialStepPane::setExperiment(const Experiment& experiment) {
+    if (experiment == m_experiment) return;
+    m_experiment = experiment;
+    m_theory = TheoryOf(experiment);
+    restart();
+}
+
+void TrialStepPane::offerGuesses() {
+    // One choice for each number of plates the experiment can break, as it asks.
+    const int wanted = m_experiment.mostBroken() + 1;
+    if (m_guessBroken->count() == wanted) return;
+    const int kept = m_guessBroken->currentIndex();
+    while (m_guessBroken->count() > wanted) m_guessBroken->removeItem(m_guessBroken->count() - 1);
+    for (int broken = m_guessBroken->count(); broken < wanted; ++broken)
+        m_guessBroken->addItem(QString::number(broken));
+    m_guessBroken->setCurrentIndex(kept < wanted ? kept : 0);
+}
+
 void TrialStepPane::restart() {
     setPlaying(false);
     const std::uint64_t seed = m_seed ? *m_seed : UniformSource().seed();
-    m_run = std::make_unique<StepRun>(m_count->value(), seed);
+    m_run = std::make_unique<StepRun>(m_count->value(), seed, m_experiment);
+    offerGuesses();
     m_scene->setExperiment(m_run->experiment().shooters(), m_run->experiment().plates());
     m_scene->showStep(std::nullopt);
     m_scene->setBreakProgress(1);
@@ -94,9 +112,9 @@ void TrialStepPane::takeTrials(std::int32_t count) {
     if (m_run->finished()) {
         setPlaying(false);
         m_sentence->setText(
-            Q(PredictionSentence(prediction(), m_run->tally(), Theory(), m_symbols)));
+            Q(PredictionSentence(prediction(), m_run->tally(), m_theory, m_symbols)));
         Announce(m_sentence);
-        emit runFinished(m_run->Record(), prediction());
+        emit runFinished(m_run->GeneralRecord(), prediction());
     }
     moveTimer();
 }
@@ -141,11 +159,10 @@ void TrialStepPane::moveTimer() {
 }
 
 void TrialStepPane::showTally() {
-    const ExactTheory& theory = Theory();
     QString text = Q(StepProgressText(m_run->done(), m_run->trials(), m_symbols));
     for (std::int32_t broken = 1; broken <= m_run->experiment().mostBroken(); ++broken) {
         const auto index = static_cast<std::size_t>(broken - 1);
-        const double percent = index < theory.outcomes.size() ? theory.outcomes[index].percent : 0;
+        const double percent = index < m_theory.broken.size() ? m_theory.broken[index].percent : 0;
         text += QLatin1Char('\n') + Q(StepTallyLine(m_run->tally(), broken, percent, m_symbols));
     }
     m_tally->setText(text);

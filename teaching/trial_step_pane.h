@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "experiment_theory.h"
 #include "number_text.h"
 #include "step_texts.h"
 #include "trial_steps.h"
@@ -41,6 +42,9 @@ class TrialStepPane : public QWidget {
 
     // The seed of the next run started; none takes it from the clock.
     void setSeed(std::optional<std::uint64_t> seed);
+    // The experiment of the runs stepped (3 x 6 until told otherwise). Another one
+    // than the current run's starts a new run of it.
+    void setExperiment(const Experiment& experiment);
     // Starts a new run of the count in the box, with the seed set or a new one.
     void restart();
     // Takes up to `count` trials, as the buttons do.
@@ -63,7 +67,7 @@ class TrialStepPane : public QWidget {
     // When the drawing shows the last trial taken, broken and still.
     void stepDrawn();
     // When the run's last trial has been taken.
-    void runFinished(const vesquin::RunRecord& record,
+    void runFinished(const vesquin::ExperimentRecord& record,
                      const std::optional<vesquin::Prediction>& prediction);
 
   protected:
@@ -74,10 +78,13 @@ class TrialStepPane : public QWidget {
     void tick();
     void showTally();
     void moveTimer();
+    void offerGuesses();
     std::optional<Prediction> prediction() const;
 
     LocaleSymbols m_symbols;
     std::optional<std::uint64_t> m_seed;
+    Experiment m_experiment = Experiment::Classic();
+    ExperimentTheory m_theory = TheoryOf(Experiment::Classic());
     std::unique_ptr<StepRun> m_run;
     bool m_playing = false;
     bool m_reducedMotion = false;

@@ -4,6 +4,7 @@
 // The teaching charts' colours: legible against their background, and distinct.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "chart_palette.h"
@@ -59,6 +60,32 @@ TEST(ChartColours, TenSeriesStandThreeToOneAndBeginWithThePuzzlesOutcomes) {
             EXPECT_NE(colour, palette.theoryBar) << i;
             for (std::size_t j = i + 1; j < palette.series.size(); ++j)
                 EXPECT_NE(colour, palette.series[j]) << i << " " << j;
+        }
+    }
+}
+
+// The projector's set: every line and bar at 7:1 at least, none alike, the series
+// beginning with the outcomes, and each colour stronger than its ordinary one.
+TEST(HighContrastChartColours, EveryColourStandsSevenToOneAndOutdoesTheOrdinarySet) {
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "light");
+        const ChartPalette& strong = HighContrastChartColours(dark);
+        const ChartPalette& ordinary = ChartColours(dark);
+        EXPECT_EQ(ContrastRatio(strong.background, dark ? Rgb{0, 0, 0} : Rgb{255, 255, 255}), 1.0);
+        std::vector<std::pair<Rgb, Rgb>> pairs{{strong.simulatedBar, ordinary.simulatedBar},
+                                               {strong.theoryBar, ordinary.theoryBar}};
+        for (std::size_t i = 0; i < strong.series.size(); ++i)
+            pairs.emplace_back(strong.series[i], ordinary.series[i]);
+        for (std::size_t i = 0; i < strong.outcomes.size(); ++i)
+            EXPECT_EQ(strong.series[i], strong.outcomes[i]) << i;
+        for (std::size_t i = 0; i < pairs.size(); ++i) {
+            const Rgb colour = pairs[i].first;
+            EXPECT_GE(ContrastRatio(colour, strong.background), 7.0) << HexColour(colour);
+            EXPECT_GT(ContrastRatio(colour, strong.background),
+                      ContrastRatio(pairs[i].second, ordinary.background))
+                << HexColour(colour);
+            for (std::size_t j = i + 1; j < pairs.size(); ++j)
+                EXPECT_NE(colour, pairs[j].first) << i << " " << j;
         }
     }
 }

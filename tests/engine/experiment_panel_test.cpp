@@ -40,9 +40,9 @@ RunRecord Classic(const char* count, std::uint64_t seed) {
     return std::get<RunRecord>(PerformRun(count, source, kSpanish, 1'000'000, seed));
 }
 
-// Drops "Tiradores" and "Platos", the two cells before the last.
+// Drops "Predicción", "Tiradores" and "Platos", the three cells before the last.
 std::vector<std::string> WithoutExperiment(std::vector<std::string> row) {
-    row.erase(row.end() - 3, row.end() - 1);
+    row.erase(row.end() - 4, row.end() - 1);
     return row;
 }
 
@@ -81,7 +81,7 @@ TEST(ExperimentHistoryText, TheClipboardAndTheCsvCarryShootersAndPlatesAndWidenF
     EXPECT_EQ(header,
               "Nº\tHora\tEnsayos\tUn plato\tDos platos\tTres platos\tCuatro platos\t"
               "% un plato\t% dos platos\t% tres platos\t% cuatro platos\t"
-              "Media de intactos\tMayor desvío (puntos)\tTiradores\tPlatos\tSemilla");
+              "Media de intactos\tMayor desvío (puntos)\tPredicción\tTiradores\tPlatos\tSemilla");
     EXPECT_NE(tabs.find("\n1\t09:00:00\t100\t"), std::string::npos) << tabs;
     EXPECT_NE(tabs.find("\t3\t6\t1\n"), std::string::npos) << tabs;
     EXPECT_NE(tabs.find("\n2\t09:01:00\t1000\t"), std::string::npos) << tabs;
@@ -98,7 +98,7 @@ TEST(ExperimentHistoryText, TheClipboardAndTheCsvCarryShootersAndPlatesAndWidenF
         }
         return out;
     };
-    EXPECT_EQ(cells(first).size(), 16u);
+    EXPECT_EQ(cells(first).size(), 17u);
     EXPECT_EQ(cells(first)[6], "");
     EXPECT_EQ(cells(first)[10], "");
 

@@ -3,6 +3,8 @@
 
 #include "trial_steps.h"
 
+#include "experiment_record.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -109,6 +111,48 @@ TEST(StepRun, StepsOtherExperimentsAsTheirWholeRuns) {
             EXPECT_EQ(steps.tally().intactTotal, intact);
         }
     }
+}
+
+// The record a step run of any experiment hands the history is the whole run's,
+// checkpoints and all, whether it went one, ten or a hundred trials at a time.
+TEST(StepRun, RecordsOtherExperimentsAsTheirWholeRunsWithTheSameSeed) {
+    struct Case {
+        std::int32_t shooters, plates, trials;
+    };
+    const Case cases[] = {{4, 8, 250}, {10, 20, 137}, {2, 2, 64}, {7, 3, 1000}};
+    for (const auto [shooters, plates, trials] : cases) {
+        const Experiment experiment = std::get<Experiment>(Experiment::Make(shooters, plates));
+        for (const std::uint64_t seed : {5ull, 2024ull, 987654321ull}) {
+            UniformSource source;
+            const auto whole = std::get<ExperimentRecord>(PerformExperimentRun(
+                experiment, std::to_string(trials), source, kEnglishSymbols, kRunMaximumTrials,
+                seed));
+            for (const std::int32_t stride : {1, 10, 100}) {
+                StepRun steps(trials, seed, experiment);
+                while (!steps.finished()) steps.Advance(stride);
+                EXPECT_EQ(steps.GeneralRecord(), whole)
+                    << shooters << " x " << plates << ", seed " << seed << ", by " << stride;
+            }
+        }
+    }
+}
+
+TEST(StepRun, ARunStoppedEarlyEndsItsRecordWhereItStopped) {
+    const Experiment experiment = std::get<Experiment>(Experiment::Make(4, 8));
+    StepRun steps(500, 77, experiment);
+    steps.Advance(37);
+    const ExperimentRecord record = steps.GeneralRecord();
+    EXPECT_EQ(record.experiment, experiment);
+    EXPECT_EQ(record.trials, 37);
+    ASSERT_FALSE(record.checkpoints.empty());
+    EXPECT_EQ(record.checkpoints.back().trials, 37);
+    EXPECT_EQ(record.checkpoints.back().tally, record.tally);
+    for (std::size_t i = 1; i < record.checkpoints.size(); ++i)
+        EXPECT_LT(record.checkpoints[i - 1].trials, record.checkpoints[i].trials);
+    UniformSource source;
+    const auto first37 = std::get<ExperimentRecord>(
+        PerformExperimentRun(experiment, "37", source, kEnglishSymbols, kRunMaximumTrials, 77));
+    EXPECT_EQ(record.tally, first37.tally);
 }
 
 }  // namespace

@@ -313,7 +313,8 @@ class TeachingViewTest : public QObject {
         const QStringList chain{"historyTable",       "repeatButton",
                                 "emptyHistoryButton", "copyButton",
                                 "saveCsvButton",      "saveImageButton",
-                                "marginCheck",        "teachingTabBar",
+                                "marginCheck",        "largeScreenCheck",
+                                "teachingTabBar",
                                 "shootersBox",        "platesBox",
                                 "experimentCountBox", "experimentSimulateButton"};
         QCOMPARE(QApplication::focusWidget()->objectName(), chain.first());

@@ -15,6 +15,7 @@
 
 #include <variant>
 
+#include "experiment_history.h"
 #include "experiment_run.h"
 #include "trial_scene.h"
 #include "trial_step_pane.h"
@@ -134,10 +135,9 @@ class TrialStepPaneTest : public QObject {
 
         const vesquin::RunRecord whole = WholeRun(trials, seed);
         QCOMPARE(finished.count(), 1);
-        const auto record = finished.first().at(0).value<vesquin::RunRecord>();
+        const auto record = finished.first().at(0).value<vesquin::ExperimentRecord>();
         QVERIFY(AsRunTally(m_pane->run().tally()) == whole.tally);
-        QVERIFY(record.tally == whole.tally);
-        QVERIFY(record.checkpoints == whole.checkpoints);
+        QVERIFY(record == vesquin::ClassicRecord(whole));
         QCOMPARE(record.seed, seed);
         // A finished run takes no more trials.
         PressAccessKey(one, Qt::Key_U);
@@ -249,7 +249,7 @@ class TrialStepPaneTest : public QObject {
     }
 };
 
-Q_DECLARE_METATYPE(vesquin::RunRecord)
+Q_DECLARE_METATYPE(vesquin::ExperimentRecord)
 Q_DECLARE_METATYPE(std::optional<vesquin::Prediction>)
 
 QTEST_MAIN(TrialStepPaneTest)
