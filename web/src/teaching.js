@@ -11,6 +11,7 @@
 import { casesSection } from './case_grid.js';
 import { createExperimentForm } from './experiment_form.js';
 import { createHistoryRows } from './history_rows.js';
+import { createStepPart, withAccessKey } from './step_part.js';
 import { chartLegend, chartStyle, convergenceChart, outcomeBars, svg, svgNs } from './teaching_charts.js';
 
 function html(name, attributes = {}, ...children) {
@@ -18,6 +19,22 @@ function html(name, attributes = {}, ...children) {
     for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
     element.append(...children);
     return element;
+}
+
+// A check box with its label, its access key underlined, and a sentence that says
+// what it does; `checked` at first.
+function checkBox(id, label, taken, checked, description = '') {
+    const box = html('input', { type: 'checkbox', id });
+    box.checked = checked;
+    const text = withAccessKey(html('label', { for: id }), label, taken);
+    box.accessKey = text.accessKey;
+    text.removeAttribute('accesskey');
+    const parts = [html('span', { class: 'check-field' }, box, text)];
+    if (description) {
+        parts.push(html('p', { id: `${id}-description`, class: 'check-description' }, description));
+        box.setAttribute('aria-describedby', `${id}-description`);
+    }
+    return { box, element: html('div', { class: 'check-control' }, ...parts) };
 }
 
 // The probabilities, one row for each number of broken plates; then, apart, the
@@ -57,12 +74,31 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     let returnFocus = null;
 
     const words = engine.experimentWords();
+    const stepWords = engine.stepWords();
+    // The window's access keys stay its own; the panel's controls take other letters.
+    const taken = new Set([...document.querySelectorAll('[accesskey]')].map((element) => element.accessKey.toLowerCase()));
+    const margin = checkBox('teaching-margin', stepWords.marginToggle, taken, true, stepWords.marginExplanation);
+    const large = checkBox('teaching-large', stepWords.largeScreen, taken, false);
+    const marginLines = html('ul', { id: 'teaching-margin-lines', class: 'margin-lines' });
+    const steps = createStepPart({
+        engine, symbols, words: stepWords, seed, taken,
+        experiment: () => form.experiment(),
+        // The charts follow the run as it grows; once finished it is the history's.
+        stepped(state) {
+            if (state.done === 0) return;
+            shownEntry = state.finished ? state.entry : -1;
+            render();
+        },
+    });
     const darkScheme = window.matchMedia?.('(prefers-color-scheme: dark)');
     const form = createExperimentForm({
         engine, symbols, words, seed, refused,
         simulated() { shownEntry = 0; render(); },
         // Before the first run the panel shows the theory of the experiment set up.
-        changed() { if (!panel.hidden && shownRun === null) render(); },
+        changed() {
+            steps.experimentChanged();
+            if (!panel.hidden && shownRun === null) render();
+        },
     });
     const charts = html('div', { class: 'teaching-charts' });
     const cases = html('div', { class: 'teaching-cases-host' });
@@ -77,7 +113,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
 
     panel.append(
         html('h2', { id: 'teachingTitle', tabindex: '-1' }, 'Vesquin: gráficos y teoría'),
-        form.element, charts, theory, choices, cases,
+        large.element, form.element, steps.element, charts, margin.element, theory, marginLines, choices, cases,
         html('h3', { id: 'historyTitle' }, 'Historial de ejecuciones'),
         html('p', { class: 'history-hint' }, 'Una fila por ejecución; elegir su número la muestra en los gráficos.'),
         historyBody,
@@ -96,15 +132,22 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     });
 
     function render() {
-        const figures = engine.teaching(symbols, shownEntry, form.experiment(), darkScheme?.matches ?? false);
-        shownRun = figures.run?.number ?? null;
+        const bigger = large.box.checked;
+        const figures = engine.teaching(symbols, shownEntry, form.experiment(), darkScheme?.matches ?? false, bigger);
+        figures.showBands = margin.box.checked;
+        // The step run, while it grows, is no run of the history yet.
+        shownRun = shownEntry === -1 ? null : figures.run?.number ?? null;
         // Drawn at the size shown (two columns side by side when there is room for
         // them), so that the text keeps its size instead of being scaled down.
+        // On a large screen each chart takes the whole width at half the units, so
+        // that its texts, lines and bars show at twice their size.
         const room = charts.clientWidth || 640;
-        const column = room >= 2 * 420 + 12 ? (room - 12) / 2 : room;
-        const width = (wanted) => Math.round(Math.max(340, Math.min(640, wanted)));
+        const column = bigger ? room / 2 : room >= 2 * 420 + 12 ? (room - 12) / 2 : room;
+        const width = (wanted) => Math.round(Math.max(bigger ? 300 : 340, Math.min(640, wanted)));
         charts.replaceChildren(convergenceChart(figures, width(column)), outcomeBars(figures, width(column)),
-                               chartLegend(figures, width(room)));
+                               chartLegend(figures, width(bigger ? column : room)));
+        for (const chart of charts.children) chart.classList.toggle('large', bigger);
+        marginLines.replaceChildren(...figures.marginLines.map((line) => html('li', {}, line)));
         theory.replaceChildren(...theoryTables(figures, words));
         choices.textContent = figures.choices;
         // The cases depend on the experiment alone: a run of the same one keeps them,
@@ -204,6 +247,11 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         }));
         Promise.all(drawn).then(() => canvas.toBlob((blob) => download('vesquin-graficos.png', blob), 'image/png'));
     });
+    margin.box.addEventListener('change', render);
+    large.box.addEventListener('change', () => {
+        panel.classList.toggle('large-screen', large.box.checked);
+        render();
+    });
     panel.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {
             event.preventDefault();
@@ -214,6 +262,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     function open() {
         returnFocus = document.activeElement;
         panel.hidden = false;
+        if (!steps.started()) steps.restart();
         render();
         history.redraw();
         const title = document.getElementById('teachingTitle');
@@ -222,6 +271,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     }
 
     function close() {
+        steps.stop();
         panel.hidden = true;
         (returnFocus?.isConnected ? returnFocus : document.getElementById('cmdSimular')).focus();
     }
@@ -236,6 +286,8 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         isOpen: () => !panel.hidden,
         // After a run the panel shows it.
         runPerformed() { shownEntry = 0; if (!panel.hidden) render(); },
+        // What the trial-by-trial scene draws: the plate each shooter's sight points at.
+        drawnChoices: () => steps.drawnChoices(),
         // Terminar forgets the history.
         reset() { engine.clearHistory(); shownEntry = 0; history.clear(); if (!panel.hidden) close(); },
     };
