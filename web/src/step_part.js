@@ -165,9 +165,10 @@ export function createStepPart({ engine, symbols, words, seed, experiment, stepp
         buttons.play.replaceChildren(...(place >= 0 ? [text.slice(0, place), stepElement('u', {}, text[place]), text.slice(place + 1)]
             : [text.slice(0, Math.max(0, at)), text.slice(Math.max(0, at))]));
         buttons.play.setAttribute('aria-pressed', String(playing));
+        // Quiet while it plays, so that a reader is not talked over at every trial;
+        // when it stops, where it stands is read out once.
+        recent.setAttribute('aria-live', playing ? 'off' : 'polite');
         if (playing) timer = setInterval(() => take(1), 1000 / within(speed, words.fewestSpeed, words.mostSpeed, 5));
-        // When the run stops playing, where it stands is read out once.
-        else if (state) recent.setAttribute('aria-live', 'polite');
     }
 
     buttons.one.addEventListener('click', () => take(1));
