@@ -80,7 +80,7 @@ export function createStepPart({ engine, symbols, words, seed, experiment, stepp
     const progress = stepElement('p', { id: 'step-progress' });
     const tally = stepElement('ul', { id: 'step-tally', class: 'step-tally' });
     const recentTitle = stepElement('h4', { id: 'step-recent-title' }, words.recentTitle);
-    const recent = stepElement('ol', { id: 'step-recent', class: 'step-recent', role: 'log', 'aria-live': 'polite',
+    const recent = stepElement('div', { id: 'step-recent', class: 'step-recent', role: 'log', 'aria-live': 'polite',
                                        'aria-labelledby': 'step-recent-title' });
     const sentence = stepElement('p', { id: 'step-sentence', class: 'step-sentence', 'aria-live': 'polite' });
 
@@ -122,9 +122,9 @@ export function createStepPart({ engine, symbols, words, seed, experiment, stepp
         const shown = [...recent.children].map((item) => item.textContent);
         const fresh = Math.min(answer.taken, answer.recent.length);
         if (fresh === 0 || shown.length === 0) {
-            recent.replaceChildren(...answer.recent.map((line) => stepElement('li', {}, line)));
+            recent.replaceChildren(...answer.recent.map((line) => stepElement('p', {}, line)));
         } else {
-            recent.append(...answer.recent.slice(-fresh).map((line) => stepElement('li', {}, line)));
+            recent.append(...answer.recent.slice(-fresh).map((line) => stepElement('p', {}, line)));
             while (recent.children.length > answer.recent.length) recent.firstElementChild.remove();
         }
         sentence.textContent = answer.sentence;

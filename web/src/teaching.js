@@ -143,7 +143,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         // that its texts, lines and bars show at twice their size.
         const room = charts.clientWidth || 640;
         const column = bigger ? room / 2 : room >= 2 * 420 + 12 ? (room - 12) / 2 : room;
-        const width = (wanted) => Math.round(Math.max(bigger ? 300 : 340, Math.min(640, wanted)));
+        const width = (wanted) => Math.round(Math.max(bigger ? 360 : 340, Math.min(640, wanted)));
         charts.replaceChildren(convergenceChart(figures, width(column)), outcomeBars(figures, width(column)),
                                chartLegend(figures, width(bigger ? column : room)));
         for (const chart of charts.children) chart.classList.toggle('large', bigger);

@@ -80,7 +80,7 @@ test('the drawing shows the choices the engine drew, for 4 shooters and 8 plates
     for (let trial = 1; trial <= 40; ++trial) {
         await page.click('#step-one');
         const shown = await page.evaluate(() => ({
-            line: document.querySelector('#step-recent li:last-child').textContent,
+            line: document.querySelector('#step-recent p:last-child').textContent,
             sights: [...document.querySelectorAll('.sight-number')].map((t) => Number(t.textContent)),
             broken: [...document.querySelectorAll('.scene-plate.broken .plate-number')].map((t) => Number(t.textContent)),
             plates: document.querySelectorAll('.scene-plate').length,
@@ -95,7 +95,7 @@ test('the drawing shows the choices the engine drew, for 4 shooters and 8 plates
         const intact = 8 - Number(rotos);
         assert.equal(shown.outcome, `${rotos} ${rotos === '1' ? 'plato roto' : 'platos rotos'}, ${intact} ${intact === 1 ? 'intacto' : 'intactos'}`);
     }
-    assert.equal(await page.$$eval('#step-recent li', (items) => items.length), 20, 'the last 20 trials');
+    assert.equal(await page.$$eval('#step-recent p', (items) => items.length), 20, 'the last 20 trials');
     const whole = referenceExperimentRun(locales.es.symbols, '40', seed, 4, 8);
     assert.deepEqual(await tallyCounts(page), whole.tally.broken);
     // One band for each number of plates four shooters can break.
