@@ -79,15 +79,26 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     const taken = new Set([...document.querySelectorAll('[accesskey]')].map((element) => element.accessKey.toLowerCase()));
     const margin = checkBox('teaching-margin', stepWords.marginToggle, taken, true, stepWords.marginExplanation);
     const large = checkBox('teaching-large', stepWords.largeScreen, taken, false);
+    let frameAsked = false;
     const marginLines = html('ul', { id: 'teaching-margin-lines', class: 'margin-lines' });
     const steps = createStepPart({
         engine, symbols, words: stepWords, seed, taken,
         experiment: () => form.experiment(),
-        // The charts follow the run as it grows; once finished it is the history's.
+        // The charts follow the run as it grows, once a frame however fast the trials
+        // come, so that a trial is drawn without waiting for them; once finished the
+        // run is the history's, shown at once.
         stepped(state) {
             if (state.done === 0) return;
             shownEntry = state.finished ? state.entry : -1;
-            render();
+            if (state.finished) {
+                render();
+            } else if (!frameAsked) {
+                frameAsked = true;
+                requestAnimationFrame(() => {
+                    frameAsked = false;
+                    if (!panel.hidden) render();
+                });
+            }
         },
     });
     const darkScheme = window.matchMedia?.('(prefers-color-scheme: dark)');

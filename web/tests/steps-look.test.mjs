@@ -58,6 +58,7 @@ for (const look of looks) {
         if (look.large) await page.click('#teaching-large');
         await page.click('#step-ten');
         await page.click('#step-one');
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
         assert.deepEqual(await violations(page), []);
         assert.deepEqual(await overflowing(page), []);
         assert.deepEqual(errors, []);
@@ -75,6 +76,7 @@ test('Pantalla grande doubles the texts and thickens the lines, and gives them b
     const { page } = await openPage(browser, { query: '?semilla=2' });
     await page.keyboard.press('F2');
     await page.click('#step-hundred');
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
     const measure = () => page.evaluate(() => {
         const chart = document.querySelector('svg[aria-label="Gráfico de convergencia"]');
         const scale = chart.getBoundingClientRect().width / chart.viewBox.baseVal.width;

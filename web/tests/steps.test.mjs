@@ -32,6 +32,9 @@ async function stepPage({ query = '', trials = 100, experiment = null } = {}) {
 const tallyCounts = (page) => page.$$eval('#step-tally li', (items) =>
     items.map((item) => Number(item.textContent.match(/: ([\d.]+) \(/)[1].replaceAll('.', ''))));
 
+// After the next frame, when the charts have followed the last trials.
+const charted = (page) => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+
 const progress = (page) => page.$eval('#step-progress', (p) => p.textContent);
 
 async function take(page, batches) {
@@ -99,6 +102,7 @@ test('the drawing shows the choices the engine drew, for 4 shooters and 8 plates
     const whole = referenceExperimentRun(locales.es.symbols, '40', seed, 4, 8);
     assert.deepEqual(await tallyCounts(page), whole.tally.broken);
     // One band for each number of plates four shooters can break.
+    await charted(page);
     assert.equal(await page.$$eval('svg[aria-label="Gráfico de convergencia"] .margin-band', (b) => b.length), 4);
 });
 
@@ -183,6 +187,7 @@ test('every control is reached by Tab and works by its access key and the space 
     }
     await pressAccessKey(page, keys['step-still']);
     assert.equal(await page.$eval('#step-still', (box) => box.checked), false, 'the check box follows its key');
+    await charted(page);
     await pressAccessKey(page, keys['teaching-margin']);
     assert.equal(await page.$$eval('.margin-band', (bands) => bands.length), 0, 'the band goes with the check box');
     await pressAccessKey(page, keys['teaching-margin']);
@@ -200,6 +205,7 @@ test('the margin lines and the band follow the run, with the engine\'s sentence'
     assert.match(explanation, /^La franja sombreada es el margen del 95\u00A0%/);
     assert.equal(await page.$eval('#teaching-margin', (box) => box.checked), true, 'on at first');
     await page.click('#step-ten');
+    await charted(page);
     const lines = await page.$$eval('#teaching-margin-lines li', (items) => items.map((li) => li.textContent));
     assert.equal(lines.length, 3);
     for (const line of lines) {
@@ -215,6 +221,7 @@ test('the margin lines and the band follow the run, with the engine\'s sentence'
     let at = await ends();
     assert.ok(Math.abs(at.series - at.band) < 0.01, JSON.stringify(at));
     await page.click('#step-hundred');
+    await charted(page);
     at = await ends();
     assert.ok(Math.abs(at.series - at.band) < 0.01, JSON.stringify(at));
 });
