@@ -98,3 +98,22 @@ test('Pantalla grande doubles the texts and thickens the lines, and gives them b
     await page.click('#teaching-large');
     assert.deepEqual(await measure(), normal);
 });
+
+test('picked plates break in under half a second, and at once where less motion is asked for', async () => {
+    const { page } = await openPage(browser, { query: '?semilla=4' });
+    await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'no-preference' }]);
+    await page.keyboard.press('F2');
+    await page.click('#step-one');
+    const moving = await page.evaluate(() => document.getAnimations()
+        .filter((a) => a.animationName === 'plate-breaks').map((a) => a.effect.getTiming().duration));
+    const broken = await page.$$eval('.scene-plate.broken', (plates) => plates.length);
+    assert.equal(moving.length, broken * 4, 'every piece of every broken plate moves');
+    assert.ok(moving.every((ms) => ms > 0 && ms < 500), `${moving}`);
+
+    await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+    assert.equal(await page.$eval('#step-still', (box) => box.checked), true, 'Sin animación follows the browser');
+    await page.evaluate(() => document.getAnimations().forEach((a) => a.finish()));
+    await page.click('#step-one');
+    assert.equal(await page.evaluate(() => document.getAnimations().filter((a) => a.playState === 'running').length), 0);
+    assert.ok(await page.$$eval('.scene-plate.broken', (plates) => plates.length) >= 1, 'the plates are shown broken at once');
+});
