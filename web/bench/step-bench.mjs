@@ -27,7 +27,7 @@ try {
 
     // `count` steps by the space bar, each timed from the key to the trial laid out.
     const steps = (count) => page.evaluate((n) => {
-        const scene = document.querySelector('.step-scene');
+        const scene = document.getElementById('step-scene');
         scene.focus();
         const times = [];
         for (let i = 0; i < n; ++i) {
@@ -49,7 +49,7 @@ try {
     await steps(20);
     const timed = await steps(300);
     const charted = await page.evaluate(async () => {
-        const scene = document.querySelector('.step-scene');
+        const scene = document.getElementById('step-scene');
         const times = [];
         for (let i = 0; i < 100; ++i) {
             const start = performance.now();

@@ -24,7 +24,16 @@ const shards = [[-1, -1], [1, -1], [-1, 1], [1, 1]];
 export function createStepScene(label) {
     const width = 640, height = 300;
     const picture = sceneElement('svg', { viewBox: `0 0 ${width} ${height}`, class: 'step-scene',
-                                          role: 'img', 'aria-label': label, tabindex: '0' });
+                                          role: 'img', 'aria-label': label });
+    // The focus goes to a frame around the picture, where the space bar takes a trial:
+    // an element of the page's own, hidden with the panel as the page's controls are.
+    const frame = document.createElement('div');
+    frame.id = 'step-scene';
+    frame.className = 'step-scene-frame';
+    frame.tabIndex = 0;
+    frame.setAttribute('role', 'group');
+    frame.setAttribute('aria-label', label);
+    frame.append(picture);
     let plates = [];
     let sights = [];
     let shape = '';
@@ -77,7 +86,7 @@ export function createStepScene(label) {
     }
 
     return {
-        element: picture,
+        element: frame,
         // Draws the experiment's posts and plates, all whole, when it is another one.
         setExperiment(shooterCount, plateCount) {
             if (shape !== `${shooterCount}×${plateCount}`) build(shooterCount, plateCount);

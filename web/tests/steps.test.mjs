@@ -56,7 +56,7 @@ const runs = [
 for (const { seed, trials, batches, how } of runs) {
     test(`${trials} trials ${how} with seed ${seed} give the command line's tallies`, async () => {
         const { page, errors } = await stepPage({ query: `?semilla=${seed}`, trials });
-        await page.$eval('.step-scene', (scene) => scene.focus());
+        await page.focus('#step-scene');
         assert.equal(await page.$eval('#step-seed', (p) => p.textContent), `Semilla: ${seed}`);
         await take(page, batches);
         const expected = referenceTallies(trials, seed);
@@ -141,7 +141,7 @@ test('every control is reached by Tab and works by its access key and the space 
         await page.keyboard.press('Tab');
         const id = await focused(page);
         if (controls.includes(id)) reached.add(id);
-        sceneReached ||= await page.evaluate(() => document.activeElement?.classList.contains('step-scene'));
+        sceneReached ||= await page.evaluate(() => document.activeElement?.id === 'step-scene');
     }
     assert.deepEqual(controls.filter((id) => !reached.has(id)), [], 'reached by Tab');
     assert.ok(sceneReached, 'the drawing takes the focus, for the space bar');
@@ -158,7 +158,7 @@ test('every control is reached by Tab and works by its access key and the space 
         await pressAccessKey(page, keys[id]);
         assert.equal(await focused(page), id);
     }
-    await page.$eval('.step-scene', (scene) => scene.focus());
+    await page.focus('#step-scene');
     await page.keyboard.press(' ');
     assert.equal(await done(), 1, 'space on the drawing');
     await pressAccessKey(page, keys['step-one']);
