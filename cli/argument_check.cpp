@@ -8,14 +8,16 @@
 #include <cctype>
 #include <vector>
 
+#include "command_line_texts.h"
+#include "language_option.h"
 #include "terminal_text.h"
 
 namespace vesquin {
 namespace {
 
 // The program's own long options, without their dashes.
-constexpr std::array<std::string_view, 8> kOwnOptions{"ensayos", "semilla", "formato",   "ayuda",
-                                                      "help",    "version", "tiradores", "platos"};
+constexpr std::array<std::string_view, 9> kOwnOptions{
+    "ensayos", "semilla", "formato", "ayuda", "help", "version", "tiradores", "platos", "idioma"};
 
 // What QGuiApplication, QApplication and the X11 platform take from the command line,
 // with one dash or two; the first list takes a value (next, or after "=" for the
@@ -87,17 +89,27 @@ std::string CloseOption(std::string_view argument) {
 }
 
 UsageError UnknownArgument(std::string_view argument) {
-    if (!argument.starts_with('-')) return UsageError{"sobra " + QuotedForTerminal(argument)};
-    std::string problem = "opción desconocida " + QuotedForTerminal(argument);
-    if (const std::string meant = CloseOption(argument); !meant.empty()) {
-        problem += " (¿querías decir " + meant + "?)";
-    }
-    return UsageError{std::move(problem)};
+    if (!argument.starts_with('-')) return UsageError{ExtraArgument(QuotedForTerminal(argument))};
+    return UsageError{UnknownOption(QuotedForTerminal(argument), CloseOption(argument))};
 }
 
 std::optional<UsageError> CheckWindowArguments(std::span<const std::string> arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
+        // The language, which the window program reads for itself.
+        if (argument == kLanguageOption || argument.starts_with(std::string(kLanguageOption) + "=")) {
+            const bool inlineLanguage = argument != kLanguageOption;
+            if (!inlineLanguage && i + 1 >= arguments.size()) {
+                return UsageError{MissingOptionValue(argument)};
+            }
+            const std::string_view value =
+                inlineLanguage ? argument.substr(kLanguageOption.size() + 1)
+                               : std::string_view(arguments[++i]);
+            if (!LanguageFromOption(value)) {
+                return UsageError{LanguageRefusal(QuotedForTerminal(value))};
+            }
+            continue;
+        }
         const bool dashed = argument.size() > 1 && argument.starts_with('-') &&
                             (argument.size() < 3 || argument[2] != '-');
         const std::string_view name = Bare(argument);
@@ -110,7 +122,7 @@ std::optional<UsageError> CheckWindowArguments(std::span<const std::string> argu
                 ++i;
                 continue;
             } else {
-                return UsageError{"falta el valor de " + std::string(argument)};
+                return UsageError{MissingOptionValue(argument)};
             }
         }
         return UnknownArgument(argument);

@@ -8,7 +8,9 @@
 #include <string_view>
 
 #include "argument_check.h"
+#include "command_line_texts.h"
 #include "experiment_reading.h"
+#include "language_option.h"
 #include "seed_text.h"
 #include "terminal_text.h"
 
@@ -22,7 +24,8 @@ constexpr std::string_view kShooters = "--tiradores";
 constexpr std::string_view kPlates = "--platos";
 constexpr std::string_view kVersion = "--version";
 constexpr std::array<std::string_view, 3> kHelp{"--ayuda", "-h", "--help"};
-constexpr std::array<std::string_view, 5> kWithValue{kCount, kSeed, kFormat, kShooters, kPlates};
+constexpr std::array<std::string_view, 6> kWithValue{kCount,    kSeed,  kFormat,
+                                                    kShooters, kPlates, kLanguageOption};
 
 bool IsHelp(std::string_view name) {
     return std::find(kHelp.begin(), kHelp.end(), name) != kHelp.end();
@@ -53,8 +56,10 @@ bool IsOwnOption(std::string_view argument) {
 }  // namespace
 
 bool NamesCommandLineOption(std::span<const std::string> arguments) {
-    return std::any_of(arguments.begin(), arguments.end(),
-                       [](const std::string& argument) { return IsOwnOption(argument); });
+    // --idioma alone chooses the window's language too: it asks for no run by itself.
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        return IsOwnOption(argument) && NameOf(argument) != kLanguageOption;
+    });
 }
 
 std::variant<CommandLineRequest, UsageError> ParseCommandLine(
@@ -72,7 +77,7 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
         const bool inline_ = name.size() < argument.size();
 
         if (IsHelp(name) || name == kVersion) {
-            if (inline_) return Problem(std::string(name) + " no lleva valor");
+            if (inline_) return Problem(OptionTakesNoValue(name));
             (name == kVersion ? version : help) = true;
             continue;
         }
@@ -86,7 +91,7 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
         } else if (i + 1 < arguments.size() && !IsOwnOption(arguments[i + 1])) {
             value = arguments[++i];
         } else {
-            return Problem("falta el valor de " + std::string(name));
+            return Problem(MissingOptionValue(name));
         }
 
         if (name == kCount) {
@@ -101,6 +106,8 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
             shootersText = value;
         } else if (name == kPlates) {
             platesText = value;
+        } else if (name == kLanguageOption) {
+            if (!LanguageFromOption(value)) return Problem(LanguageRefusal(QuotedForTerminal(value)));
         } else if (value == "texto") {
             request.format = OutputFormat::Text;
         } else if (value == "csv") {
@@ -108,7 +115,7 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
         } else if (value == "json") {
             request.format = OutputFormat::Json;
         } else {
-            return Problem(QuotedForTerminal(value) + " no es un formato: texto, csv o json");
+            return Problem(FormatRefusal(QuotedForTerminal(value)));
         }
     }
 
@@ -131,7 +138,7 @@ std::variant<CommandLineRequest, UsageError> ParseCommandLine(
     } else if (version) {
         request.action = CommandLineRequest::Action::Version;
     } else if (!countGiven) {
-        return Problem("falta --ensayos: cuántos ensayos hacer");
+        return Problem(std::string(MissingCount()));
     }
     return request;
 }

@@ -34,7 +34,7 @@ struct CommandLineRequest {
     friend bool operator==(const CommandLineRequest&, const CommandLineRequest&) = default;
 };
 
-// What is wrong with the arguments, in Spanish, as one sentence without the program's
+// What is wrong with the arguments, in the current language, as one sentence without the program's
 // name: "falta el valor de --ensayos".
 struct UsageError {
     std::string problem;
@@ -44,12 +44,15 @@ struct UsageError {
 
 // True when any argument is one of the options below (with or without "=value"): the
 // program then works on the command line and opens no window. Otherwise the arguments
-// are the window's (see CheckWindowArguments).
+// are the window's (see CheckWindowArguments). --idioma is the window's as well as ours,
+// so it alone does not count.
 bool NamesCommandLineOption(std::span<const std::string> arguments);
 
 // Reads the arguments after the program's name. --ayuda, -h and --help ask for help and
 // --version for the version, whatever else is given; otherwise --ensayos is required
-// and --semilla, --formato, --tiradores and --platos are optional.
+// and --semilla, --formato, --tiradores, --platos and --idioma are optional. --idioma is
+// only checked here: the language is chosen from the arguments before any text is
+// written (ChosenLanguage), so that this function's own messages are in it.
 // {"--ensayos=1.000", "--formato", "json"} gives a Run of "1.000" in JSON;
 // {"--semilla", "7"} gives "falta --ensayos: cuántos ensayos hacer";
 // {"--ensayos=5", "--tiradores=11"} gives "«11» no vale: el número de tiradores ha de

@@ -6,11 +6,13 @@
 #include <ostream>
 #include <variant>
 
+#include "catalogue.h"
 #include "command_line.h"
 #include "command_line_texts.h"
 #include "experiment_export.h"
 #include "experiment_record.h"
 #include "experiment_results_text.h"
+#include "language_option.h"
 #include "run_export.h"
 #include "run_messages.h"
 #include "seed_text.h"
@@ -80,12 +82,16 @@ bool Write(std::ostream& stream, std::string_view text) {
 }  // namespace
 
 std::string UsageErrorText(const UsageError& error) {
-    return "vesquin: " + error.problem + ". Uso: " + std::string(CommandLineUsage()) +
-           " (más en «vesquin --ayuda»)";
+    return UsageErrorLine(error.problem);
 }
 
 int RunCommandLine(std::span<const std::string> arguments, const CommandLineSetting& setting,
                    std::ostream& out, std::ostream& err) {
+    // --idioma rules over the language already chosen, for every text of this run; a
+    // value that names none is refused below, in the language already chosen.
+    const auto asked = LanguageOptionValue(arguments);
+    const ScopedLanguage language(
+        asked ? LanguageFromOption(*asked).value_or(CurrentLanguage()) : CurrentLanguage());
     const auto parsed = ParseCommandLine(arguments);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         err << UsageErrorText(*usage) << '\n';
@@ -113,7 +119,7 @@ int RunCommandLine(std::span<const std::string> arguments, const CommandLineSett
         }
     }
     if (!Write(out, output)) {
-        err << "vesquin: no se han podido escribir los resultados\n";
+        err << OutputFailureLine() << '\n';
         return kExitOutputFailed;
     }
     return kExitSuccess;

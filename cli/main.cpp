@@ -11,8 +11,10 @@
 
 #include "application_identity.h"
 #include "argument_check.h"
+#include "catalogue.h"
 #include "command_line.h"
 #include "command_line_run.h"
+#include "language_option.h"
 #include "locale_table.h"
 #include "window_handover.h"
 
@@ -22,6 +24,9 @@
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // Before anything is read, so that even a refused argument is told in the language
+    // asked for; the window program reads the same arguments and chooses alike.
+    vesquin::SetLanguage(vesquin::ChosenLanguage(arguments));
     if (vesquin::NamesCommandLineOption(arguments)) {
         const vesquin::CommandLineSetting setting{
             vesquin::kApplicationVersion,

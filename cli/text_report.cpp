@@ -61,7 +61,7 @@ std::string RunReportText(const RunRecord& record, const LocaleSymbols& symbols)
         blankPending = false;
         text += line + '\n';
     }
-    return text + "\nSemilla: " + SeedText(record.seed) + "\n";
+    return text + "\n" + SeedLine(record.seed) + "\n";
 }
 
 }  // namespace vesquin

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "command_line_texts.h"
+
 #ifdef _WIN32
 #include <process.h>
 #include <windows.h>
@@ -51,9 +53,7 @@ bool HasDisplay(std::span<const std::string> arguments, const EnvironmentLookup&
 }
 
 std::string NoDisplayMessage() {
-    return "vesquin: no hay ninguna pantalla en la que abrir la ventana (ni DISPLAY ni "
-           "WAYLAND_DISPLAY). Para abrirla en una pantalla virtual: «xvfb-run vesquin»; para "
-           "simular sin ventana: «vesquin --ensayos 1000» (más en «vesquin --ayuda»)";
+    return std::string(NoDisplayLine());
 }
 
 std::string WindowProgramPath(std::string_view relativePath) {
@@ -70,8 +70,7 @@ std::string HandOverToWindow(const std::string& program, char* argv[]) {
 #else
     execv(program.c_str(), argv);
 #endif
-    return "vesquin: no se ha podido abrir la ventana («" + program + "»: " + std::strerror(errno) +
-           ")";
+    return WindowFailureLine(program, std::strerror(errno));
 }
 
 }  // namespace vesquin

@@ -59,7 +59,8 @@ def read_po(path):
             if line.startswith("#"):
                 if "id" in entry or "context" in entry:
                     finish()
-                if line.startswith("#,") and "fuzzy" in line[2:].split(","):
+                # "#, fuzzy, no-c-format": flags are separated by a comma and a blank.
+                if line.startswith("#,") and "fuzzy" in (flag.strip() for flag in line[2:].split(",")):
                     fuzzy = True
                 continue
             keyword, _, rest = line.partition(" ")

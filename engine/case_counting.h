@@ -13,13 +13,16 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "experiment.h"
 #include "number_text.h"
 
 namespace vesquin {
 
-inline constexpr std::string_view kLaplaceRule =
-    "probabilidad = casos favorables / casos posibles (regla de Laplace)";
+inline constexpr Message kLaplaceRuleText =
+    Msg("laplace rule", "probabilidad = casos favorables / casos posibles (regla de Laplace)");
+// The Spanish source; shown through Text(kLaplaceRuleText).
+inline constexpr std::string_view kLaplaceRule = kLaplaceRuleText.id;
 
 struct CaseCount {
     std::int32_t platesBroken = 0;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "experiment.h"
 
+#include "catalogue.h"
+
 namespace vesquin {
 
 std::string_view ExperimentFailureName(ExperimentFailure failure) {
@@ -22,10 +24,12 @@ std::string ExperimentFailureMessage(ExperimentFailure failure) {
     switch (failure) {
         case ExperimentFailure::FewerShootersThanOne:
         case ExperimentFailure::MoreShootersThanTen:
-            return "El número de tiradores ha de ser un número entero entre 1 y 10.";
+            return std::string(Text("experiment failure",
+                                    "El número de tiradores ha de ser un número entero entre 1 y 10."));
         case ExperimentFailure::FewerPlatesThanTwo:
         case ExperimentFailure::MorePlatesThanTwenty:
-            return "El número de platos ha de ser un número entero entre 2 y 20.";
+            return std::string(Text("experiment failure",
+                                    "El número de platos ha de ser un número entero entre 2 y 20."));
     }
     return "";
 }

@@ -46,6 +46,9 @@ std::string BrokenLabel(std::int32_t platesBroken);
 // The name of j broken plates under its bar and in the legend: "Un plato", "Dos platos".
 std::string BrokenName(std::int32_t platesBroken);
 
+// The same, saying that they broke, at the start of a line: "Un plato roto", "Dos platos rotos".
+std::string BrokenPlatesName(std::int32_t platesBroken);
+
 // What the charts show, for a screen reader: "Frecuencia relativa, en tanto por ciento,
 // de uno, dos y tres platos rotos tras n ensayos; las líneas discontinuas son la
 // teoría." and "Porcentaje de uno, dos y tres platos rotos en la simulación (barra

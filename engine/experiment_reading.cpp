@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "catalogue.h"
+
 namespace vesquin {
 
 std::optional<std::int32_t> ReadExperimentNumber(std::string_view text) {
@@ -42,13 +44,16 @@ std::variant<Experiment, ExperimentFailure> ReadTypedExperiment(std::string_view
 }
 
 std::string ExperimentRefusal(std::string_view quotedValue, ExperimentFailure failure) {
-    // The message is one capitalised sentence; here it follows a colon.
-    std::string reason = ExperimentFailureMessage(failure);
-    if (!reason.empty() && reason.back() == '.') reason.pop_back();
-    if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z') {
-        reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
+    // Sentences of their own rather than the window's message cut down: after the colon
+    // a language may need more than a lower-case first letter.
+    if (IsShootersFailure(failure)) {
+        return Text("option refusal",
+                    "{value} no vale: el número de tiradores ha de ser un número entero entre 1 y 10",
+                    {{"value", quotedValue}});
     }
-    return std::string(quotedValue) + " no vale: " + reason;
+    return Text("option refusal",
+                "{value} no vale: el número de platos ha de ser un número entero entre 2 y 20",
+                {{"value", quotedValue}});
 }
 
 bool IsShootersFailure(ExperimentFailure failure) {

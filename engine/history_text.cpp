@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue.h"
 #include "theory.h"
 
 namespace vesquin {
@@ -24,19 +25,23 @@ std::string WithoutBreaks(std::string value) {
 
 }  // namespace
 
-const HistoryRow& HistoryHeader() {
-    static const HistoryRow header{"Nº",
-                                   "Hora",
-                                   "Ensayos",
-                                   "Un plato",
-                                   "Dos platos",
-                                   "Tres platos",
-                                   "% un plato",
-                                   "% dos platos",
-                                   "% tres platos",
-                                   "Media de intactos",
-                                   "Mayor desvío (puntos)",
-                                   "Semilla"};
+HistoryRow HistoryHeader() {
+    // Written afresh each time: the page may change its language between two copies.
+    static constexpr std::array<Message, kHistoryColumns> kHeader{
+        Msg("history column", "Nº"),
+        Msg("history column", "Hora"),
+        Msg("history column", "Ensayos"),
+        Msg("history column", "Un plato"),
+        Msg("history column", "Dos platos"),
+        Msg("history column", "Tres platos"),
+        Msg("history column", "% un plato"),
+        Msg("history column", "% dos platos"),
+        Msg("history column", "% tres platos"),
+        Msg("history column", "Media de intactos"),
+        Msg("history column", "Mayor desvío (puntos)"),
+        Msg("history column", "Semilla")};
+    HistoryRow header;
+    for (std::size_t i = 0; i < kHistoryColumns; ++i) header[i] = std::string(Text(kHeader[i]));
     return header;
 }
 
@@ -147,13 +152,13 @@ std::string HistoryCsv(std::span<const HistoryEntry> entries, const LocaleSymbol
 }
 
 std::string EmptyHistoryQuestion(std::size_t runs, const LocaleSymbols& symbols) {
-    if (runs == 1) {
-        return "¿Vaciar el historial? Se borrará la ejecución anotada; si no se ha copiado o "
-               "guardado, se perderá.";
-    }
-    return "¿Vaciar el historial? Se borrarán las " +
-           PatternFormat(static_cast<double>(runs), Pattern::Grouped, symbols) +
-           " ejecuciones anotadas; las que no se hayan copiado o guardado se perderán.";
+    return PluralText("empty history question",
+                      "¿Vaciar el historial? Se borrará la ejecución anotada; si no se ha copiado o "
+                      "guardado, se perderá.",
+                      "¿Vaciar el historial? Se borrarán las {count} ejecuciones anotadas; las que no "
+                      "se hayan copiado o guardado se perderán.",
+                      static_cast<std::int64_t>(runs),
+                      {{"count", PatternFormat(static_cast<double>(runs), Pattern::Grouped, symbols)}});
 }
 
 }  // namespace vesquin

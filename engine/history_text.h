@@ -45,7 +45,7 @@ inline constexpr std::string_view kTotalRowMark = "Total";
 enum class TotalRow { Omitted, Included };
 
 // The column titles, in HistoryColumn order.
-const HistoryRow& HistoryHeader();
+HistoryRow HistoryHeader();
 
 // One cell of an entry as the table shows it: counts grouped and percentages with
 // two decimals exactly as the main window wrote them for that run (1.000.000 and

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "catalogue.h"
+
 namespace vesquin {
 namespace {
 
@@ -75,10 +77,6 @@ std::string grouped(std::int32_t value, const LocaleSymbols& symbols) {
     return PatternFormat(double(value), Pattern::Grouped, symbols);
 }
 
-std::string betweenOneAnd(std::int32_t maximum, const LocaleSymbols& symbols) {
-    return "entre 1 y " + grouped(maximum, symbols) + ".";
-}
-
 }  // namespace
 
 std::string IsolatedTypedText(std::string_view typed) {
@@ -107,26 +105,36 @@ std::string IsolatedTypedText(std::string_view typed) {
 
 std::string RunFailureMessage(std::string_view typed, const RunError& error,
                               const LocaleSymbols& symbols) {
-    const std::string range = betweenOneAnd(error.maximum, symbols);
+    const std::string maximum = grouped(error.maximum, symbols);
     switch (error.failure) {
         case RunFailure::EmptyCount:
-            return "Indica cuántas veces haremos la simulación: un número entero " + range;
+            return Text("count refusal",
+                        "Indica cuántas veces haremos la simulación: un número entero entre 1 y "
+                        "{maximum}.",
+                        {{"maximum", maximum}});
         case RunFailure::NotANumber:
-            return "«" + IsolatedTypedText(typed) +
-                   "» no es un número. Indica cuántas veces haremos la simulación: un número "
-                   "entero " +
-                   range;
+            return Text("count refusal",
+                        "«{typed}» no es un número. Indica cuántas veces haremos la simulación: un "
+                        "número entero entre 1 y {maximum}.",
+                        {{"typed", IsolatedTypedText(typed)}, {"maximum", maximum}});
         case RunFailure::FewerThanOne:
-            return "Hay que hacer la simulación al menos una vez. Indica un número " + range;
+            return Text("count refusal",
+                        "Hay que hacer la simulación al menos una vez. Indica un número entre 1 y "
+                        "{maximum}.",
+                        {{"maximum", maximum}});
         case RunFailure::MoreThanMaximum:
-            return "Como máximo se puede hacer la simulación " + grouped(error.maximum, symbols) +
-                   " veces. Indica un número " + range;
+            // The maximum is never one, so the Spanish keeps a single form.
+            return Text("count refusal",
+                        "Como máximo se puede hacer la simulación {maximum} veces. Indica un número "
+                        "entre 1 y {maximum}.",
+                        {{"maximum", maximum}});
     }
     return {};
 }
 
 std::string MaximumHint(std::int32_t maximum, const LocaleSymbols& symbols) {
-    return "(Máximo " + grouped(maximum, symbols) + ")";
+    // Translators: shown in a narrow space beside the count box; keep it as short as this.
+    return Text("count box hint", "(Máximo {maximum})", {{"maximum", grouped(maximum, symbols)}});
 }
 
 }  // namespace vesquin

@@ -5,6 +5,7 @@
 
 #include <charconv>
 
+#include "catalogue.h"
 #include "uniform_source.h"
 
 namespace vesquin {
@@ -27,12 +28,16 @@ std::string SeedText(std::uint64_t seed) {
 }
 
 std::string SeedRefusal(std::string_view quotedSeed) {
-    return std::string(quotedSeed) + " no es una semilla: un entero de 0 a " +
-           SeedText(kMaximumSeed) + ", sin separadores";
+    return Text("seed refusal", "{value} no es una semilla: un entero de 0 a {largest}, sin separadores",
+                {{"value", quotedSeed}, {"largest", SeedText(kMaximumSeed)}});
+}
+
+std::string SeedLine(std::uint64_t seed) {
+    return Text("report line", "Semilla: {seed}", {{"seed", SeedText(seed)}});
 }
 
 std::string_view ClockSeedNotice() {
-    return "Cada simulación toma su semilla del reloj; el historial la anota.";
+    return Text("seed notice", "Cada simulación toma su semilla del reloj; el historial la anota.");
 }
 
 }  // namespace vesquin

@@ -26,6 +26,9 @@ std::string SeedText(std::uint64_t seed);
 // 9007199254740991, sin separadores".
 std::string SeedRefusal(std::string_view quotedSeed);
 
+// The last line of a report written as text: "Semilla: 42".
+std::string SeedLine(std::uint64_t seed);
+
 // What a face that cannot take the seed it was given does instead, and says so.
 std::string_view ClockSeedNotice();
 

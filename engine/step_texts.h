@@ -46,7 +46,8 @@ struct StepControlLabels {
     std::string stepsTab;       // "E&nsayo a ensayo", the tab of this pane
     std::string tabsName;       // "Partes de la vista", what a screen reader calls the tabs
 };
-const StepControlLabels& StepLabels();
+// In the current language, so made again at each call.
+StepControlLabels StepLabels();
 
 // "Semilla: 12345".
 std::string StepSeedText(std::uint64_t seed);

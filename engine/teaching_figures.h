@@ -9,8 +9,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "experiment_run.h"
 #include "number_text.h"
 #include "run_history.h"
@@ -46,6 +48,19 @@ struct TheoryLine {
     std::string theory;      // "2,78 %", "3", "3,47"
     std::string simulated;   // the run's value, the means with two decimals
 };
+
+// The panel's words that every experiment shares.
+inline constexpr Message kSimulatedColumn = Msg("theory panel column", "Simulación");
+inline constexpr Message kModalRow = Msg("theory row", "Número más probable de platos rotos");
+inline constexpr Message kMeanIntactRow = Msg("theory row", "Platos intactos, por término medio");
+inline constexpr Message kMeanBrokenRow = Msg("theory row", "Platos rotos, por término medio");
+
+// "6 de 216": the cases that give an outcome among all the equally likely ones.
+std::string FavourableOfTotal(std::string_view favourable, std::string_view total);
+
+// The simulated column's title over the run's trials: "Simulación nº 4\n(1.000 ensayos)".
+std::string SimulatedColumnTitle(std::string_view heading, std::int32_t trials,
+                                 const LocaleSymbols& symbols);
 
 struct TheoryPanelTexts {
     std::string choices;  // how the 216 equally likely choices arise

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "catalogue_qstring.h"
+
 namespace vesquin {
 namespace {
 
@@ -48,9 +50,9 @@ const CupsLibrary& Cups() {
 }
 
 QString MissingCupsLibraryText() {
-    return QStringLiteral(
-        "No se ha encontrado la biblioteca del sistema de impresión (libcups.so.2). "
-        "Instala el paquete libcups2 para imprimir.");
+    return ToQString(Text("print failure",
+                          "No se ha encontrado la biblioteca del sistema de impresión "
+                          "(libcups.so.2). Instala el paquete libcups2 para imprimir."));
 }
 
 }  // namespace vesquin

@@ -17,6 +17,7 @@
 #include <memory>
 #include <thread>
 
+#include "catalogue_qstring.h"
 #include "cups_library.h"
 #include "cups_page.h"
 #include "print_outcome.h"
@@ -253,7 +254,8 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request,
         RenderReportPdf(request.writer, PageForDestination(http.get(), dest.get(), info.get()));
     if (deadline.expired) return failed(NotRespondingText());
     if (pdf.isEmpty())
-        return failed(QStringLiteral("No se ha podido preparar el documento del informe."));
+        return failed(
+            ToQString(Text("print failure", "No se ha podido preparar el documento del informe.")));
 
     if (request.beforeSubmit) request.beforeSubmit();
     if (cancelled.load()) return failed(kCancelled);

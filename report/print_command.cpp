@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "catalogue_qstring.h"
 #include "report_pdf.h"
 #include "scheduler_failure.h"
 
@@ -49,10 +50,11 @@ ReadBox snapshotOf(const ReadBox& readBox, const LocaleSymbols& symbols) {
 
 QString noDefaultText(const QString& missing) {
     return missing.isEmpty()
-               ? QStringLiteral("No hay ninguna impresora predeterminada.")
-               : QStringLiteral(
-                     "No hay ninguna impresora predeterminada: la impresora %1 no existe.")
-                     .arg(QuotedName(missing));
+               ? ToQString(Text("print failure", "No hay ninguna impresora predeterminada."))
+               : ToQString(Text("print failure",
+                                "No hay ninguna impresora predeterminada: la impresora {printer} "
+                                "no existe.",
+                                {{"printer", Utf8(QuotedName(missing))}}));
 }
 
 }  // namespace
@@ -104,7 +106,7 @@ void PrintCommand::conclude() {
         case PrintOutcome::Kind::Printed:
             break;
         case PrintOutcome::Kind::NoPrinter:
-            saveInstead(QStringLiteral("No hay ninguna impresora disponible."));
+            saveInstead(ToQString(Text("print failure", "No hay ninguna impresora disponible.")));
             break;
         case PrintOutcome::Kind::NoDefaultPrinter:
             saveInstead(noDefaultText(outcome.detail));
@@ -118,23 +120,28 @@ void PrintCommand::conclude() {
 }
 
 void PrintCommand::saveInstead(const QString& why) {
-    const QString notSaved = QStringLiteral("%1 No se ha podido guardar el informe").arg(why);
+    // Translators: in these, {why} is a whole sentence saying why the report was not printed.
+    const std::string reasonWhy = Utf8(why);
     const QString folder = ReportFolder(m_homeLookup);
     if (folder.isEmpty()) {
-        ShowPrintFailure(
-            m_window,
-            notSaved + QStringLiteral(": no se encuentra la carpeta personal del usuario."));
+        ShowPrintFailure(m_window, ToQString(Text("save failure",
+                                                  "{why} No se ha podido guardar el informe: no se "
+                                                  "encuentra la carpeta personal del usuario.",
+                                                  {{"why", reasonWhy}})));
         return;
     }
     ReportFile target = CreateReportFile(folder, QDateTime::currentDateTime());
     if (!target.file) {
-        ShowPrintFailure(m_window, QStringLiteral("%1:\n%2").arg(notSaved, target.error));
+        ShowPrintFailure(m_window,
+                         ToQString(Text("save failure", "{why} No se ha podido guardar el informe:\n{reason}",
+                                        {{"why", reasonWhy}, {"reason", Utf8(target.error)}})));
         return;
     }
     QFile& file = *target.file;
     const QString path = QDir::toNativeSeparators(file.fileName());
     const QByteArray pdf = RenderReportPdf(m_request->writer, SavedReportPage());
-    QString reason = QStringLiteral("No se ha podido preparar el documento del informe.");
+    QString reason =
+        ToQString(Text("print failure", "No se ha podido preparar el documento del informe."));
     bool saved = !pdf.isEmpty() && WriteWhole(file, pdf, &reason);
     file.close();
     if (saved && file.error() != QFileDevice::NoError) {
@@ -144,7 +151,12 @@ void PrintCommand::saveInstead(const QString& why) {
     if (!saved) {
         // A half-written PDF under the report's own name would only mislead.
         file.remove();
-        ShowPrintFailure(m_window, QStringLiteral("%1 en\n%2:\n%3").arg(notSaved, path, reason));
+        ShowPrintFailure(m_window, ToQString(Text("save failure",
+                                                  "{why} No se ha podido guardar el informe en\n"
+                                                  "{path}:\n{reason}",
+                                                  {{"why", reasonWhy},
+                                                   {"path", Utf8(path)},
+                                                   {"reason", Utf8(reason)}})));
         return;
     }
     ShowSavedReport(m_window, why, path, m_opener);

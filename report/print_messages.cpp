@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "catalogue_qstring.h"
+
 namespace vesquin {
 
 namespace {
@@ -20,10 +22,10 @@ const QString kTitle = QStringLiteral("Vesquin");
 // Narrower than the width at which a message box starts to wrap its text itself.
 constexpr double kPathLineWidth = 420;
 
-// A message of our own: plain texts, a Spanish "Aceptar" as the default button.
-class Message {
+// A message of our own: plain texts, our own "Aceptar" as the default button.
+class MessageBox {
   public:
-    Message(QMessageBox::Icon icon, const QString& text, const QString& details, QWidget* window)
+    MessageBox(QMessageBox::Icon icon, const QString& text, const QString& details, QWidget* window)
         : m_box(icon, kTitle, QString(), QMessageBox::NoButton, window), m_window(window) {
         setTexts(text, details);
     }
@@ -40,7 +42,8 @@ class Message {
     }
 
     QAbstractButton* addAccept() {
-        QPushButton* accept = m_box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        QPushButton* accept = m_box.addButton(ToQString(Text("message button", "Aceptar")),
+                                                   QMessageBox::AcceptRole);
         m_box.setDefaultButton(accept);
         m_box.setEscapeButton(accept);
         return accept;
@@ -64,7 +67,7 @@ class Message {
 };
 
 void showOpenFailure(QWidget* window, const QString& what, const QString& path) {
-    Message message(QMessageBox::Warning, what, path, window);
+    MessageBox message(QMessageBox::Warning, what, path, window);
     message.addAccept();
     message.exec();
 }
@@ -102,7 +105,7 @@ QString BreakPathAtSeparators(const QString& path,
 }
 
 void ShowPrintFailure(QWidget* window, const QString& reason) {
-    Message message(QMessageBox::Warning, QStringLiteral("No se ha podido imprimir el informe."),
+    MessageBox message(QMessageBox::Warning, ToQString(Text("print failure", "No se ha podido imprimir el informe.")),
                     reason, window);
     message.addAccept();
     message.exec();
@@ -110,26 +113,30 @@ void ShowPrintFailure(QWidget* window, const QString& reason) {
 
 void ShowSavedReport(QWidget* window, const QString& why, const QString& path,
                      const UrlOpener& open) {
-    Message message(QMessageBox::Information, QString(), QString(), window);
+    MessageBox message(QMessageBox::Information, QString(), QString(), window);
     const QFontMetricsF metrics(message.box().font());
     const auto width = [&metrics](const QString& text) { return metrics.horizontalAdvance(text); };
-    message.setTexts(QStringLiteral("%1 El informe se ha guardado en:").arg(why),
+    // Translators: {why} is a whole sentence saying why the report was not printed.
+    message.setTexts(ToQString(Text("saved report message", "{why} El informe se ha guardado en:",
+                                    {{"why", Utf8(why)}})),
                      BreakPathAtSeparators(path, width, kPathLineWidth));
 
     QPushButton* openReport =
-        message.box().addButton(QStringLiteral("Abrir el informe"), QMessageBox::ActionRole);
+        message.box().addButton(ToQString(Text("message button", "Abrir el informe")),
+                                  QMessageBox::ActionRole);
     QPushButton* openFolder =
-        message.box().addButton(QStringLiteral("Abrir la carpeta"), QMessageBox::ActionRole);
+        message.box().addButton(ToQString(Text("message button", "Abrir la carpeta")),
+                                  QMessageBox::ActionRole);
     message.addAccept();
     QAbstractButton* clicked = message.exec();
 
     const QFileInfo file(QDir::fromNativeSeparators(path));
     if (clicked == openReport) {
         if (!open(QUrl::fromLocalFile(file.absoluteFilePath())))
-            showOpenFailure(window, QStringLiteral("No se ha podido abrir el informe."), path);
+            showOpenFailure(window, ToQString(Text("open failure", "No se ha podido abrir el informe.")), path);
     } else if (clicked == openFolder) {
         if (!open(QUrl::fromLocalFile(file.absolutePath())))
-            showOpenFailure(window, QStringLiteral("No se ha podido abrir la carpeta."),
+            showOpenFailure(window, ToQString(Text("open failure", "No se ha podido abrir la carpeta.")),
                             QDir::toNativeSeparators(file.absolutePath()));
     }
 }

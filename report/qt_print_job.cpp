@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "catalogue_qstring.h"
 #include "painter_report_printer.h"
 #include "print_outcome.h"
 #include "scheduler_failure.h"
@@ -30,8 +31,8 @@ PrintOutcome PrintOnDefaultPrinter(const PrintRequest& request, const std::atomi
     }
     if (!written || printer.printerState() == QPrinter::Error) {
         return {PrintOutcome::Kind::Failed,
-                QStringLiteral("La impresora %1 no ha aceptado el trabajo.")
-                    .arg(QuotedName(printer.printerName()))};
+                ToQString(Text("print failure", "La impresora {printer} no ha aceptado el trabajo.",
+                                {{"printer", Utf8(QuotedName(printer.printerName()))}}))};
     }
     return {PrintOutcome::Kind::Printed, {}};
 }

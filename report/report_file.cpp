@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QtGlobal>
 
+#include "catalogue_qstring.h"
+
 #if defined(Q_OS_UNIX)
 #include <pwd.h>
 #include <unistd.h>
@@ -65,8 +67,8 @@ QString ReportFileName(const QDateTime& when, int copy) {
 
 ReportFile CreateReportFile(const QString& folder, const QDateTime& when) {
     if (!QDir().mkpath(folder)) {
-        return {nullptr, QStringLiteral("No se puede crear la carpeta %1.")
-                             .arg(QDir::toNativeSeparators(folder))};
+        return {nullptr, ToQString(Text("save failure", "No se puede crear la carpeta {folder}.",
+                                        {{"folder", Utf8(QDir::toNativeSeparators(folder))}}))};
     }
     const QDir dir(folder);
     for (int copy = 1; copy <= kMaximumCopies; ++copy) {
@@ -78,8 +80,9 @@ ReportFile CreateReportFile(const QString& folder, const QDateTime& when) {
         return {nullptr, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file->fileName()),
                                                       file->errorString())};
     }
-    return {nullptr, QStringLiteral("Hay demasiados informes con la misma hora en %1.")
-                         .arg(QDir::toNativeSeparators(folder))};
+    return {nullptr,
+            ToQString(Text("save failure", "Hay demasiados informes con la misma hora en {folder}.",
+                           {{"folder", Utf8(QDir::toNativeSeparators(folder))}}))};
 }
 
 }  // namespace vesquin

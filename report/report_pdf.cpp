@@ -9,6 +9,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 
+#include "catalogue_qstring.h"
 #include "painter_report_printer.h"
 
 namespace vesquin {
@@ -56,9 +57,9 @@ QString FileFailureText(const QFileDevice& file) {
     // Qt reports a full disk as a resource error; its own text for it may be
     // missing or untranslated.
     if (file.error() == QFileDevice::ResourceError)
-        return QStringLiteral("No queda espacio en el disco.");
+        return ToQString(Text("save failure", "No queda espacio en el disco."));
     const QString text = file.errorString();
-    return text.isEmpty() ? QStringLiteral("Error de escritura.") : text;
+    return text.isEmpty() ? ToQString(Text("save failure", "Error de escritura.")) : text;
 }
 
 bool WriteWhole(QFileDevice& file, const QByteArray& data, QString* reason) {
@@ -72,8 +73,9 @@ bool WriteWhole(QFileDevice& file, const QByteArray& data, QString* reason) {
     }
     if (done == data.size() && file.flush() && file.error() == QFileDevice::NoError) return true;
     if (reason) {
-        *reason = file.error() == QFileDevice::NoError ? QStringLiteral("Error de escritura.")
-                                                       : FileFailureText(file);
+        *reason = file.error() == QFileDevice::NoError
+                      ? ToQString(Text("save failure", "Error de escritura."))
+                      : FileFailureText(file);
     }
     return false;
 }

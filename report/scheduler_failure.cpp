@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scheduler_failure.h"
 
+#include "catalogue_qstring.h"
+
 namespace vesquin {
 
 namespace {
@@ -26,7 +28,8 @@ QString withSchedulerText(const QString& sentence, const QString& schedulerText)
     const QString text = schedulerText.trimmed();
     return text.isEmpty()
                ? sentence
-               : QStringLiteral("%1\nEl sistema de impresión dice: %2").arg(sentence, text);
+               : ToQString(Text("print failure", "{sentence}\nEl sistema de impresión dice: {answer}",
+                                {{"sentence", Utf8(sentence)}, {"answer", Utf8(text)}}));
 }
 
 }  // namespace
@@ -36,23 +39,29 @@ QString QuotedName(const QString& name) {
 }
 
 QString RefusalText(int ippStatus, const QString& schedulerText, const QString& printer) {
-    const QString name = QuotedName(printer);
+    const std::string name = Utf8(QuotedName(printer));
     switch (ippStatus) {
         case kNotAcceptingJobs:
-            return QStringLiteral("La impresora %1 no acepta trabajos.").arg(name);
+            return ToQString(Text("print failure", "La impresora {printer} no acepta trabajos.",
+                                  {{"printer", name}}));
         case kNotFound:
         case kGone:
-            return QStringLiteral("La impresora %1 no existe.").arg(name);
+            return ToQString(
+                Text("print failure", "La impresora {printer} no existe.", {{"printer", name}}));
         case kNotAuthenticated:
         case kNotAuthorized:
         case kCupsAuthenticationCanceled:
-            return QStringLiteral("No tiene permiso para imprimir en la impresora %1.").arg(name);
+            return ToQString(Text("print failure",
+                                  "No tiene permiso para imprimir en la impresora {printer}.",
+                                  {{"printer", name}}));
         case kRequestEntityTooLarge:
             // The scheduler's answer when its spool folder is full; its own words
             // ("request entity too large") would only puzzle.
-            return QStringLiteral("El sistema de impresión no tiene espacio para el trabajo.");
+            return ToQString(
+                Text("print failure", "El sistema de impresión no tiene espacio para el trabajo."));
         case kDocumentFormatNotSupported:
-            return QStringLiteral("La impresora %1 no admite documentos PDF.").arg(name);
+            return ToQString(Text("print failure", "La impresora {printer} no admite documentos PDF.",
+                                  {{"printer", name}}));
         case kTimeout:
         case kServiceUnavailable:
         case kBusy:
@@ -61,33 +70,41 @@ QString RefusalText(int ippStatus, const QString& schedulerText, const QString& 
             break;
     }
     const QString text = schedulerText.trimmed();
-    return text.isEmpty()
-               ? QStringLiteral("El sistema de impresión ha rechazado el trabajo (código 0x%1).")
-                     .arg(ippStatus, 4, 16, QLatin1Char('0'))
-               : QStringLiteral("El sistema de impresión ha rechazado el trabajo: %1").arg(text);
+    if (text.isEmpty()) {
+        const QString code = QStringLiteral("%1").arg(ippStatus, 4, 16, QLatin1Char('0'));
+        // Translators: {code} is the print system's status, in hexadecimal digits.
+        return ToQString(Text("print failure",
+                              "El sistema de impresión ha rechazado el trabajo (código 0x{code}).",
+                              {{"code", Utf8(code)}}));
+    }
+    return ToQString(Text("print failure", "El sistema de impresión ha rechazado el trabajo: {answer}",
+                          {{"answer", Utf8(text)}}));
 }
 
 QString LostJobText(const QString& printer, const QString& schedulerText) {
     return withSchedulerText(
-        QStringLiteral("El sistema de impresión ha anulado el trabajo en la impresora %1.")
-            .arg(QuotedName(printer)),
+        ToQString(Text("print failure",
+                       "El sistema de impresión ha anulado el trabajo en la impresora {printer}.",
+                       {{"printer", Utf8(QuotedName(printer))}})),
         schedulerText);
 }
 
 QString StoppedJobText(const QString& printer, const QString& schedulerText) {
     return withSchedulerText(
-        QStringLiteral("El sistema de impresión ha detenido el trabajo en la impresora %1; se ha "
-                       "anulado.")
-            .arg(QuotedName(printer)),
+        ToQString(Text("print failure",
+                       "El sistema de impresión ha detenido el trabajo en la impresora {printer}; se "
+                       "ha anulado.",
+                       {{"printer", Utf8(QuotedName(printer))}})),
         schedulerText);
 }
 
 QString StoppedPrinterText(const QString& printer) {
-    return QStringLiteral("La impresora %1 está detenida.").arg(QuotedName(printer));
+    return ToQString(Text("print failure", "La impresora {printer} está detenida.",
+                          {{"printer", Utf8(QuotedName(printer))}}));
 }
 
 QString NotRespondingText() {
-    return QStringLiteral("La impresora no responde.");
+    return ToQString(Text("print failure", "La impresora no responde."));
 }
 
 }  // namespace vesquin

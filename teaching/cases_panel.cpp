@@ -102,7 +102,7 @@ void CasesPanel::showExperiment(const Experiment& experiment,
     QStringList lines{QString::fromStdString(PossibleCasesText(experiment, m_symbols))};
     for (const CaseCount& count : CountCases(experiment, m_symbols))
         lines << QString::fromStdString(count.text);
-    lines << FromUtf8(kLaplaceRule);
+    lines << FromUtf8(Text(kLaplaceRuleText));
     m_counting->setText(lines.join(u'\n'));
 
     const std::optional<CaseGrid> grid = DrawnCases(experiment);

@@ -22,6 +22,7 @@
 #include "margin_bands.h"
 #include "teaching_figures.h"
 #include "teaching_texts.h"
+#include "teaching_view_texts.h"
 
 namespace vesquin {
 namespace {
@@ -37,17 +38,15 @@ double RightEnd(std::int32_t trials) {
 ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     : QChartView(parent), m_symbols(std::move(symbols)) {
     setObjectName(QStringLiteral("convergenceChart"));
-    setAccessibleName(QStringLiteral("Gráfico de convergencia"));
-    setAccessibleDescription(QStringLiteral(
-        "Frecuencia relativa, en tanto por ciento, de cada número de platos rotos tras n "
-        "ensayos; las líneas discontinuas marcan los valores teóricos."));
+    setAccessibleName(QString::fromUtf8(Text(kConvergenceChartName)));
+    setAccessibleDescription(QString::fromUtf8(Text(kConvergenceChartDescription)));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
     // Room for the plot under the title and over the two-line axis title and the legend.
     setMinimumSize(360, 320);
 
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Convergencia hacia la teoría"));
+    chart->setTitle(QString::fromUtf8(Text(kConvergenceChartTitle)));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
@@ -56,14 +55,15 @@ ConvergenceChart::ConvergenceChart(LocaleSymbols symbols, QWidget* parent)
     m_trialsAxis->setLabelFormat(QStringLiteral("%.0f"));
     m_trialsAxis->setMinorTickCount(-1);
     // The note says what a logarithmic axis is, on a line of its own.
-    m_trialsAxis->setTitleText(QStringLiteral("Número de ensayos (escala logarítmica)<br>%1")
-                                   .arg(QString::fromUtf8(Text(kLogScaleNote))));
+    m_trialsAxis->setTitleText(QStringLiteral("%1<br>%2")
+                                   .arg(QString::fromUtf8(Text(kTrialsAxisTitle)),
+                                        QString::fromUtf8(Text(kLogScaleNote))));
     m_trialsAxis->setRange(1, 10);
     m_percentAxis = new QValueAxis;
     m_percentAxis->setRange(0, 100);
     m_percentAxis->setTickCount(11);
     m_percentAxis->setLabelFormat(QStringLiteral("%.0f"));
-    m_percentAxis->setTitleText(QStringLiteral("Frecuencia relativa (%)"));
+    m_percentAxis->setTitleText(QString::fromUtf8(Text(kPercentAxisTitle)));
     chart->addAxis(m_trialsAxis, Qt::AlignBottom);
     chart->addAxis(m_percentAxis, Qt::AlignLeft);
     // First, so that the run's lines and the theory's are drawn over the bands.
@@ -95,7 +95,7 @@ void ConvergenceChart::makeSeries(int count) {
         auto* run = new QLineSeries;
         run->setName(QString::fromStdString(BrokenName(j)));
         auto* theory = new QLineSeries;
-        theory->setName(QStringLiteral("%1, teoría").arg(run->name()));
+        theory->setName(QString::fromStdString(TheorySeriesName(run->name().toStdString())));
         for (QLineSeries* series : {run, theory}) {
             chart->addSeries(series);
             series->attachAxis(m_trialsAxis);

@@ -14,6 +14,8 @@
 #include "experiment_panel.h"
 #include "experiment_words.h"
 #include "run_messages.h"
+#include "teaching_view_texts.h"
+#include "window_texts.h"
 
 namespace vesquin {
 namespace {
@@ -28,7 +30,8 @@ QSpinBox* NewSpinBox(std::int32_t least, std::int32_t most, std::int32_t value, 
     box->setRange(least, most);
     box->setValue(value);
     box->setAccessibleName(name);
-    box->setAccessibleDescription(QStringLiteral("Entre %1 y %2").arg(least).arg(most));
+    box->setAccessibleDescription(
+        QString::fromStdString(BoxRangeDescription(std::to_string(least), std::to_string(most))));
     return box;
 }
 
@@ -52,9 +55,9 @@ ExperimentGroup::ExperimentGroup(LocaleSymbols symbols, QWidget* parent)
     m_count->setAccessibleDescription(
         QString::fromStdString(MaximumHint(kAdvertisedMaximumTrials, m_symbols)));
     m_count->setText(QStringLiteral("1000"));
-    m_simulate = new QPushButton(QStringLiteral("Simu&lar"), this);
+    m_simulate = new QPushButton(QString::fromUtf8(Text(kExperimentSimulateButton)), this);
     m_simulate->setObjectName(QStringLiteral("experimentSimulateButton"));
-    m_simulate->setAccessibleName(QStringLiteral("Simular el experimento"));
+    m_simulate->setAccessibleName(QString::fromUtf8(Text(kExperimentSimulateName)));
     m_simulate->setAutoDefault(true);
     m_statement = new QLabel(this);
     m_statement->setObjectName(QStringLiteral("experimentStatement"));
@@ -62,9 +65,9 @@ ExperimentGroup::ExperimentGroup(LocaleSymbols symbols, QWidget* parent)
     m_statement->setWordWrap(true);
 
     // Access keys the history's buttons do not use: T, P, N and M.
-    auto* shootersLabel = new QLabel(QStringLiteral("&Tiradores:"), this);
-    auto* platesLabel = new QLabel(QStringLiteral("&Platos:"), this);
-    auto* countLabel = new QLabel(QStringLiteral("Ensay&os:"), this);
+    auto* shootersLabel = new QLabel(QString::fromUtf8(Text(kShootersLabel)), this);
+    auto* platesLabel = new QLabel(QString::fromUtf8(Text(kPlatesLabel)), this);
+    auto* countLabel = new QLabel(QString::fromUtf8(Text(kExperimentCountLabel)), this);
     shootersLabel->setBuddy(m_shooters);
     platesLabel->setBuddy(m_plates);
     countLabel->setBuddy(m_count);
@@ -129,7 +132,8 @@ void ExperimentGroup::simulate() {
                         QMessageBox::NoButton, this);
         box.setTextFormat(Qt::PlainText);
         box.setText(message);
-        box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+        box.setDefaultButton(
+            box.addButton(QString::fromUtf8(Text(kMessageOkButton)), QMessageBox::AcceptRole));
         box.exec();
         window()->activateWindow();
         m_count->setFocus();

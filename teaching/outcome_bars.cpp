@@ -19,6 +19,7 @@
 #include "experiment_panel.h"
 #include "experiment_theory.h"
 #include "teaching_figures.h"
+#include "teaching_view_texts.h"
 
 namespace vesquin {
 namespace {
@@ -31,18 +32,18 @@ constexpr double kBarWidth = 0.6;
 OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
     : QChartView(parent), m_symbols(std::move(symbols)) {
     setObjectName(QStringLiteral("outcomeBars"));
-    setAccessibleName(QStringLiteral("Gráfico de barras: simulación frente a teoría"));
+    setAccessibleName(QString::fromUtf8(Text(kOutcomeBarsName)));
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::NoFocus);
     setMinimumSize(300, 260);
 
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Simulación frente a teoría"));
+    chart->setTitle(QString::fromUtf8(Text(kOutcomeBarsTitle)));
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
-    m_simulated = new QBarSet(QStringLiteral("Simulación"));
-    m_theory = new QBarSet(QStringLiteral("Teoría"));
+    m_simulated = new QBarSet(QString::fromUtf8(Text(kSimulatedBars)));
+    m_theory = new QBarSet(QString::fromUtf8(Text(kTheoryBars)));
     m_series = new QBarSeries;
     m_series->setBarWidth(kBarWidth);
     m_series->append(m_simulated);
@@ -53,7 +54,7 @@ OutcomeBars::OutcomeBars(LocaleSymbols symbols, QWidget* parent)
     m_outcomes = outcomes;
     // A name cut short ("Dos plat…") reads as no name: every one is drawn whole.
     outcomes->setTruncateLabels(false);
-    outcomes->setTitleText(QStringLiteral("Platos rotos"));
+    outcomes->setTitleText(QString::fromUtf8(Text(kBrokenAxisTitle)));
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setTickCount(6);

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vesquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teaching_files.h"
+#include "teaching_view_texts.h"
+#include "window_texts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -65,11 +67,11 @@ QString AskSavePath(QWidget* parent, const QString& title, const QString& fileNa
 
 void TellSaveFailure(QWidget* parent, const QString& path, const QString& error) {
     QMessageBox box(QMessageBox::Warning, parent ? parent->windowTitle() : QString(),
-                    QStringLiteral("No se ha podido guardar «%1»: %2. No se ha escrito nada; "
-                                   "prueba con otra carpeta o libera espacio en el disco.")
-                        .arg(QDir::toNativeSeparators(path), error),
+                    QString::fromStdString(SaveFailureText(
+                        QDir::toNativeSeparators(path).toStdString(), error.toStdString())),
                     QMessageBox::NoButton, parent);
-    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.setDefaultButton(
+        box.addButton(QString::fromUtf8(Text(kMessageOkButton)), QMessageBox::AcceptRole));
     box.exec();
 }
 

@@ -38,6 +38,7 @@
 #include "screen_fit.h"
 #include "teaching_files.h"
 #include "teaching_texts.h"
+#include "teaching_view_texts.h"
 #include "theory_panel.h"
 #include "trial_replay.h"
 
@@ -56,7 +57,7 @@ QPushButton* NewButton(const QString& text, const QString& accessibleName, QWidg
 TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     : QWidget(parent, Qt::Window), m_history(history) {
     setObjectName(QStringLiteral("teachingView"));
-    setWindowTitle(QStringLiteral("Vesquin: gráficos y teoría"));
+    setWindowTitle(QString::fromUtf8(Text(kTeachingViewTitle)));
     setAccessibleName(windowTitle());
 
     // Everything sits in a scroll area: on a small or magnified screen the view
@@ -76,14 +77,12 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_cases = new CasesPanel(history.symbols(), content);
     m_experiment = new ExperimentGroup(history.symbols(), content);
 
-    auto* historyBox = new QGroupBox(QStringLiteral("Historial de ejecuciones"), content);
+    auto* historyBox = new QGroupBox(QString::fromUtf8(Text(kHistoryTitle)), content);
     historyBox->setObjectName(QStringLiteral("historyBox"));
     m_table = new HistoryTable([this] { copyHistory(); }, historyBox);
     m_table->setObjectName(QStringLiteral("historyTable"));
-    m_table->setAccessibleName(QStringLiteral("Historial de ejecuciones"));
-    m_table->setAccessibleDescription(
-        QStringLiteral("Una fila por ejecución; elegir una fila la muestra en los gráficos. "
-                       "Control+C copia todo el historial."));
+    m_table->setAccessibleName(QString::fromUtf8(Text(kHistoryTableName)));
+    m_table->setAccessibleDescription(QString::fromUtf8(Text(kHistoryTableDescription)));
     m_table->setModel(&m_history);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -96,19 +95,18 @@ TeachingView::TeachingView(RunHistoryModel& history, QWidget* parent)
     m_table->arrangeColumns(m_history.symbols());
     m_table->setMinimumHeight(140);
 
-    m_repeatButton = NewButton(QStringLiteral("&Repetir"),
-                               QStringLiteral("Repetir la ejecución elegida"), historyBox);
+    m_repeatButton = NewButton(QString::fromUtf8(Text(kRepeatButton)),
+                               QString::fromUtf8(Text(kRepeatButtonName)), historyBox);
     m_repeatButton->setObjectName(QStringLiteral("repeatButton"));
-    m_repeatButton->setToolTip(
-        QStringLiteral("Vuelve a hacer la ejecución elegida, con sus ensayos y su semilla"));
-    m_emptyButton = NewButton(QStringLiteral("&Vaciar historial"),
-                              QStringLiteral("Vaciar historial"), historyBox);
-    m_copyButton =
-        NewButton(QStringLiteral("&Copiar"), QStringLiteral("Copiar el historial"), historyBox);
-    m_csvButton = NewButton(QStringLiteral("Guardar C&SV…"),
-                            QStringLiteral("Guardar el historial como CSV"), historyBox);
-    m_imageButton = NewButton(QStringLiteral("Guardar &imagen…"),
-                              QStringLiteral("Guardar los gráficos como imagen"), historyBox);
+    m_repeatButton->setToolTip(QString::fromUtf8(Text(kRepeatButtonTip)));
+    m_emptyButton = NewButton(QString::fromUtf8(Text(kEmptyHistoryButton)),
+                              QString::fromUtf8(Text(kEmptyHistoryButtonName)), historyBox);
+    m_copyButton = NewButton(QString::fromUtf8(Text(kCopyButton)),
+                             QString::fromUtf8(Text(kCopyButtonName)), historyBox);
+    m_csvButton = NewButton(QString::fromUtf8(Text(kSaveCsvButton)),
+                            QString::fromUtf8(Text(kSaveCsvButtonName)), historyBox);
+    m_imageButton = NewButton(QString::fromUtf8(Text(kSaveImageButton)),
+                              QString::fromUtf8(Text(kSaveImageButtonName)), historyBox);
     m_emptyButton->setObjectName(QStringLiteral("emptyHistoryButton"));
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     m_csvButton->setObjectName(QStringLiteral("saveCsvButton"));
@@ -307,7 +305,7 @@ bool TeachingView::saveImageTo(const QString& path) {
     buffer.open(QIODevice::WriteOnly);
     QString error;
     if (!chartsImage().save(&buffer, "PNG"))
-        error = QStringLiteral("no se pudo componer la imagen");
+        error = QString::fromUtf8(Text(kImageNotComposed));
     else
         error = SaveWholeFile(path, png);
     if (!error.isEmpty()) TellSaveFailure(this, path, error);
@@ -315,16 +313,16 @@ bool TeachingView::saveImageTo(const QString& path) {
 }
 
 void TeachingView::saveCsv() {
-    const QString path = AskSavePath(this, QStringLiteral("Guardar el historial como CSV"),
-                                     QStringLiteral("Vesquin - historial.csv"),
-                                     QStringLiteral("Archivos CSV (*.csv)"), QStringLiteral("csv"));
+    const QString path = AskSavePath(
+        this, QString::fromUtf8(Text(kSaveCsvTitle)), QString::fromUtf8(Text(kSaveCsvFileName)),
+        QString::fromUtf8(Text(kSaveCsvFilter)), QStringLiteral("csv"));
     if (!path.isEmpty()) saveCsvTo(path);
 }
 
 void TeachingView::saveImage() {
-    const QString path = AskSavePath(this, QStringLiteral("Guardar los gráficos como imagen"),
-                                     QStringLiteral("Vesquin - gráficos.png"),
-                                     QStringLiteral("Imágenes PNG (*.png)"), QStringLiteral("png"));
+    const QString path = AskSavePath(
+        this, QString::fromUtf8(Text(kSaveImageTitle)), QString::fromUtf8(Text(kSaveImageFileName)),
+        QString::fromUtf8(Text(kSaveImageFilter)), QStringLiteral("png"));
     if (!path.isEmpty()) saveImageTo(path);
 }
 

@@ -9,6 +9,7 @@
 
 #include "chance_margin.h"
 #include "experiment_panel.h"
+#include "teaching_view_texts.h"
 
 namespace vesquin {
 namespace {
@@ -42,9 +43,9 @@ void SetLine(std::array<QLabel*, 5>& cells, const TheoryLine& line) {
 }  // namespace
 
 TheoryPanel::TheoryPanel(LocaleSymbols symbols, QWidget* parent)
-    : QGroupBox(QStringLiteral("Teoría exacta"), parent), m_symbols(std::move(symbols)) {
+    : QGroupBox(QString::fromUtf8(Text(kTheoryPanelTitle)), parent), m_symbols(std::move(symbols)) {
     setObjectName(QStringLiteral("theoryPanel"));
-    setAccessibleName(QStringLiteral("Teoría exacta y simulación"));
+    setAccessibleName(QString::fromUtf8(Text(kTheoryPanelName)));
     const ExperimentPanelWords words;
 
     auto* layout = new QVBoxLayout(this);
@@ -55,9 +56,9 @@ TheoryPanel::TheoryPanel(LocaleSymbols symbols, QWidget* parent)
     // The probabilities: one row for each number of plates broken.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
-    grid->addWidget(Heading(this, "Casos favorables"), 0, 1);
-    grid->addWidget(Heading(this, "Probabilidad"), 0, 2);
-    grid->addWidget(Heading(this, "Teoría"), 0, 3);
+    grid->addWidget(Heading(this, Text(kFavourableHeading)), 0, 1);
+    grid->addWidget(Heading(this, Text(kProbabilityHeading)), 0, 2);
+    grid->addWidget(Heading(this, Text(kTheoryHeading)), 0, 3);
     m_simulatedTitle = NewLabel(this, Qt::AlignRight, true);
     grid->addWidget(m_simulatedTitle, 0, 4);
     for (int row = 0; row < kMostRows; ++row) {
@@ -78,7 +79,7 @@ TheoryPanel::TheoryPanel(LocaleSymbols symbols, QWidget* parent)
     means->setHorizontalSpacing(14);
     means->addWidget(Heading(this, words.means, Qt::AlignLeft), 0, 0);
     means->addWidget(Heading(this, words.exact), 0, 2);
-    means->addWidget(Heading(this, "Teoría"), 0, 3);
+    means->addWidget(Heading(this, Text(kTheoryHeading)), 0, 3);
     m_meansSimulatedTitle = NewLabel(this, Qt::AlignRight, true);
     means->addWidget(m_meansSimulatedTitle, 0, 4);
     for (int row = 0; row < 3; ++row) {
@@ -128,9 +129,9 @@ void TheoryPanel::showRun(const ExperimentEntry* entry, const ExperimentTotal* t
     QStringList lineTexts;
     for (int row = 0; row < rowCount(); ++row) {
         const QString simulated = cellText(row, 4);
-        lineTexts << cellText(row, 0) + QStringLiteral(": teoría ") + cellText(row, 3) +
-                         (simulated.isEmpty() ? QString()
-                                              : QStringLiteral(", simulación ") + simulated);
+        lineTexts << QString::fromStdString(TheoryRowDescription(cellText(row, 0).toStdString(),
+                                                                 cellText(row, 3).toStdString(),
+                                                                 simulated.toStdString()));
     }
     setAccessibleDescription(lineTexts.join(QStringLiteral("; ")) +
                              (marginLines.isEmpty()

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "window_texts.h"
+
 namespace vesquin {
 namespace {
 
@@ -36,14 +38,16 @@ void Clear(const TextBoxes& boxes) {
 }
 
 void TellRunFailure(QWidget* window, const TextBoxes& boxes, const QString& message) {
-    // A box of our own, so that its button reads in Spanish even without Qt's translations.
+    // A box of our own, so that its button reads in the window's language even without Qt's
+    // translations.
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vesquin"), QString(),
                     QMessageBox::NoButton, window);
     // The message quotes what was typed: it is shown as text, never read as markup (an image
     // tag would make the box load whatever file it names), so the format comes before the text.
     box.setTextFormat(Qt::PlainText);
     box.setText(message);
-    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.setDefaultButton(
+        box.addButton(QString::fromUtf8(Text(kMessageOkButton)), QMessageBox::AcceptRole));
     box.exec();
     // Not every window system hands the activation back to the window by itself.
     window->activateWindow();

@@ -8,6 +8,8 @@
 
 #include <utility>
 
+#include "window_texts.h"
+
 namespace vesquin {
 namespace {
 
@@ -52,8 +54,7 @@ void MakeFooterLink(QLabel& label, std::function<void()> open) {
     label.setFont(font);
     label.setCursor(Qt::PointingHandCursor);
     label.setFocusPolicy(Qt::NoFocus);
-    label.setAccessibleDescription(
-        QStringLiteral("Enlace: abre la ventana de gráficos y teoría. Tecla F2."));
+    label.setAccessibleDescription(QString::fromUtf8(Text(kFooterLinkDescription)));
     label.installEventFilter(new LinkClicks(label, std::move(open)));
 }
 

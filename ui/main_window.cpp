@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -20,9 +21,24 @@
 #include "print_command.h"
 #include "run_history_model.h"
 #include "run_messages.h"
-#include "teaching_view.h"
+#include "teaching_view_loader.h"
 
 namespace vesquin {
+namespace {
+
+// As a run's failure is told: a box of our own with a Spanish button; the focus then
+// goes back where it was, in a window that keeps working without the view.
+void TellTeachingViewFailure(QWidget* window, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vesquin"), QString(),
+                    QMessageBox::NoButton, window);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message);
+    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    box.exec();
+    window->activateWindow();
+}
+
+}  // namespace
 
 MainWindow::MainWindow(LocaleSymbols symbols, QWidget* parent)
     : QWidget(parent),
@@ -95,7 +111,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::showTeachingView() {
     if (!m_teachingView) {
-        m_teachingView = std::make_unique<TeachingView>(*m_history);
+        MadeTeachingView made = MakeTeachingView(*m_history);
+        if (!made.view) {
+            TellTeachingViewFailure(this, made.failure);
+            return;
+        }
+        m_teachingView = std::move(made.view);
         m_teachingView->setWindowIcon(windowIcon());
     }
     m_teachingView->show();

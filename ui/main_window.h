@@ -46,8 +46,13 @@ class MainWindow : public QWidget {
 
     // Opens the teaching view, or raises it when it is open already (F2, the footer link).
     void showTeachingView();
-    // The teaching view once it has been opened; null before.
-    TeachingView* teachingView() const { return m_teachingView.get(); }
+    // The teaching view once it has been opened; null before. The window program knows
+    // it only as a QWidget (teachingView<QWidget>()); programs that link the view ask
+    // for the TeachingView itself.
+    template <class View = TeachingView>
+    View* teachingView() const {
+        return qobject_cast<View*>(m_teachingView.get());
+    }
 
   signals:
     // A run succeeded and its results fill the boxes.
@@ -75,7 +80,7 @@ class MainWindow : public QWidget {
     // run and after Clear. The printed heading states these, not what txtNs holds now.
     std::optional<std::int32_t> m_shownTrials;
     RunHistoryModel* m_history = nullptr;
-    std::unique_ptr<TeachingView> m_teachingView;
+    std::unique_ptr<QWidget> m_teachingView;
     PrintCommand* m_printCommand;  // a child of the window
     bool m_printHadFocus = false;  // Imprimir had the focus when its print began
 };

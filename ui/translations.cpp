@@ -9,10 +9,24 @@
 
 namespace vesquin {
 
-bool InstallQtTranslations(QCoreApplication& app) {
+QString QtCatalogueFor(Language language) {
+    switch (language) {
+        case Language::Catalan:
+            return QStringLiteral("qtbase_ca");
+        case Language::English:
+            return QStringLiteral("qtbase_en");
+        case Language::Spanish:
+        case Language::Galician:
+        case Language::Basque:
+            break;
+    }
+    return QStringLiteral("qtbase_es");
+}
+
+bool InstallQtTranslations(QCoreApplication& app, Language language) {
     auto* translator = new QTranslator(&app);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(QStringLiteral("qtbase_es"), folder)) {
+    if (!translator->load(QtCatalogueFor(language), folder)) {
         delete translator;
         return false;
     }

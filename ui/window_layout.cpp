@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "catalogue.h"
 #include "window_layout_table.h"
 #include "window_palette.h"
 
@@ -88,7 +89,11 @@ void ApplyColours(QWidget& control, Colours colours) {
 
 QWidget* CreateControl(const ControlPlacement& placement, QWidget& container,
                        WindowControls& controls) {
-    const QString text = QString::fromUtf8(placement.text);
+    // A text box's own contents are data ("" or the blank of an empty result), not a text.
+    const QString text =
+        placement.kind == Kind::TextBox
+            ? QString::fromUtf8(placement.text)
+            : QString::fromUtf8(Text(layout::TextContext(placement.kind), placement.text));
     switch (placement.kind) {
         case Kind::Label: {
             auto* label = new QLabel(text, &container);
@@ -111,7 +116,8 @@ QWidget* CreateControl(const ControlPlacement& placement, QWidget& container,
         case Kind::TextBox: {
             auto* box = new QLineEdit(text, &container);
             box->setAlignment(placement.centred ? Qt::AlignHCenter : Qt::AlignLeft);
-            box->setAccessibleName(QString::fromUtf8(placement.accessibleName));
+            box->setAccessibleName(
+                QString::fromUtf8(Text(layout::kSpokenNameContext, placement.accessibleName)));
             // The results are the program's to write; they still take the focus so that
             // a keyboard user can reach, read and copy them.
             box->setReadOnly(QLatin1String(placement.name) != QLatin1String("txtNs"));

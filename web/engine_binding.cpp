@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "binding_state.h"
+#include "catalogue.h"
 #include "experiment_run.h"
 #include "json_text.h"
 #include "number_text.h"
@@ -86,6 +87,33 @@ const char* coloursName(layout::Colours colours) {
             return "theoretical";
     }
     return "";
+}
+
+// The table holds its texts in Spanish, which are their keys in the catalogue under
+// one context for each kind of control, the same the desktop's window looks them up by.
+// What a text box holds is the program's own, never translated.
+std::string_view windowTextContext(layout::Kind kind) {
+    switch (kind) {
+        case layout::Kind::Label:
+            return "window label";
+        case layout::Kind::Frame:
+            return "window frame";
+        case layout::Kind::Button:
+            return "window button";
+        case layout::Kind::TextBox:
+            break;
+    }
+    return {};
+}
+
+std::string shownText(const layout::ControlPlacement& control) {
+    if (control.kind == layout::Kind::TextBox) return control.text;
+    return std::string(Text(windowTextContext(control.kind), control.text));
+}
+
+// What a screen reader says a box holds, in the language shown, or null.
+std::string spokenName(const char* name) {
+    return name ? JsonString(Text("window box name", name)) : "null";
 }
 
 std::string optionalText(const char* text) {
@@ -174,11 +202,11 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_window(const char* decimal, const char*
                     ",\"container\":" + optionalText(c.container) +
                     ",\"left\":" + JsonNumber(c.left) + ",\"top\":" + JsonNumber(c.top) +
                     ",\"width\":" + JsonNumber(c.width) + ",\"height\":" + JsonNumber(c.height) +
-                    ",\"text\":" + JsonString(isHint ? hint : std::string(c.text)) +
+                    ",\"text\":" + JsonString(isHint ? hint : shownText(c)) +
                     ",\"face\":" + JsonString(faceName(c.face)) +
                     ",\"colours\":" + JsonString(coloursName(c.colours)) +
                     ",\"centred\":" + JsonBool(c.centred) + ",\"tab\":" + JsonNumber(c.tab) +
-                    ",\"accessibleName\":" + optionalText(c.accessibleName) + "}";
+                    ",\"accessibleName\":" + spokenName(c.accessibleName) + "}";
     }
     std::string resultBoxes;
     for (std::string_view box : kResultBoxes) {

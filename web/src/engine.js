@@ -115,6 +115,29 @@ export async function loadEngine() {
         historyText: (symbols, csv) =>
             call(module._vesquin_history_text, [symbols.decimal, symbols.grouping], csv ? 1 : 0),
         clearHistory: () => module._vesquin_history_clear(),
+        // The languages there are, [{code, name}], each name in its own language.
+        languages: () => JSON.parse(call(module._vesquin_languages, [])),
+        // The code of the language to open in: `asked` is the address's ?idioma= (null
+        // without one), `browserLanguages` the browser's list, most wanted first.
+        pageLanguage: (asked, browserLanguages) =>
+            callWithLength((a, length, tags) => module._vesquin_page_language(a, asked === null ? -1 : length, tags),
+                           [asked ?? '', browserLanguages.join('\n')]),
+        // Every text from now on in the language of `code` ("ca"); false for a code not ours.
+        setLanguage: (code) => {
+            const size = module.lengthBytesUTF8(code);
+            const pointer = module._malloc(size + 1);
+            module.stringToUTF8(code, pointer, size + 1);
+            try {
+                return module._vesquin_set_language(pointer) === 1;
+            } finally {
+                module._free(pointer);
+            }
+        },
+        // The catalogue's text in the current language (the Spanish `id` where it has none),
+        // and the form for `count` things.
+        text: (context, id) => call(module._vesquin_text, [context, id]),
+        pluralText: (context, singular, plural, count) =>
+            call(module._vesquin_plural_text, [context, singular, plural], count),
         // The printed report's lines from the boxes' texts (a Map of name to text).
         report: (boxes, symbols) => {
             for (const [name, text] of boxes) call(module._vesquin_report_box, [name, text]);

@@ -24,23 +24,38 @@ export function createExperimentForm({ engine, symbols, words, seed, simulated, 
                                        min: words.fewestPlates, max: words.mostPlates, step: '1' }),
         count: formElement('input', { id: 'experiment-count', type: 'text', inputmode: 'numeric', autocomplete: 'off' }),
     };
-    const field = (text, box) => formElement('label', { class: 'experiment-field' }, text, box);
-    const button = formElement('button', { type: 'submit', id: 'experiment-simulate' }, words.simulate);
+    // Each label's words are its first child, the box the second.
+    const fields = {
+        shooters: formElement('label', { class: 'experiment-field' }, '', boxes.shooters),
+        plates: formElement('label', { class: 'experiment-field' }, '', boxes.plates),
+        count: formElement('label', { class: 'experiment-field' }, '', boxes.count),
+    };
+    const button = formElement('button', { type: 'submit', id: 'experiment-simulate' });
+    const legend = formElement('legend', { id: 'experimentTitle' });
     const statement = formElement('p', { id: 'experiment-statement', class: 'experiment-statement', 'aria-live': 'polite' });
     // The engine reads the boxes and words its refusals; the browser's own checks would
     // stop a run before it, in their own words.
     const form = formElement('form', { class: 'experiment-form', 'aria-labelledby': 'experimentTitle', novalidate: '' },
         formElement('fieldset', {},
-            formElement('legend', { id: 'experimentTitle' }, words.group),
-            field(words.shooters, boxes.shooters), field(words.plates, boxes.plates),
-            field(words.trials, boxes.count), button),
+            legend, fields.shooters, fields.plates, fields.count, button),
         statement);
 
+    function label(given) {
+        legend.textContent = given.group;
+        fields.shooters.firstChild.data = given.shooters;
+        fields.plates.firstChild.data = given.plates;
+        fields.count.firstChild.data = given.trials;
+        button.textContent = given.simulate;
+    }
+    label(words);
+
     // The statement of the experiment typed, while it is one; the last one stays otherwise.
+    let stated = null;
     function restate() {
         const reading = engine.experiment(boxes.shooters.value, boxes.plates.value);
         if (reading.ok && statement.textContent !== reading.statement) {
             statement.textContent = reading.statement;
+            stated = reading;
             changed?.();
         }
         return reading;
@@ -84,5 +99,10 @@ export function createExperimentForm({ engine, symbols, words, seed, simulated, 
         // What a text from the address would read as in the boxes.
         check: (shooters, plates) => engine.experiment(shooters, plates),
         focus() { boxes.shooters.focus(); },
+        // The words of another language; the statement follows, the numbers typed stay.
+        relabel(given) {
+            label(given);
+            if (stated) statement.textContent = engine.experiment(String(stated.shooters), String(stated.plates)).statement;
+        },
     };
 }

@@ -6,19 +6,24 @@
 // them; Imprimir prints the engine's report through the browser; Terminar ends
 // the session. The page moves texts between the engine and the controls only.
 import { loadEngine, localeSymbols } from './engine.js';
+import { createLanguageMenu, startLanguage } from './language.js';
 import { createTeachingPanel } from './teaching.js';
-import { buildWindow } from './window.js';
+import { text, useCatalogue } from './texts.js';
+import { buildWindow, relabelWindow } from './window.js';
 
 const symbols = localeSymbols();
 const engine = await loadEngine();
-const layout = engine.window(symbols);
+useCatalogue(engine);
+const language = startLanguage(engine, location.search, navigator.languages ?? [navigator.language]);
+let layout = engine.window(symbols);
 const controls = buildWindow(document.getElementById('app'), layout);
 const box = (name) => controls.get(name);
 // The title of the window is the page's main heading for assistive technology.
 box('Label14').setAttribute('role', 'heading');
 box('Label14').setAttribute('aria-level', '1');
-const startTexts = new Map(
+const textsAtStart = () => new Map(
     layout.controls.filter((row) => row.kind === 'textbox').map((row) => [row.name, row.text]));
+let startTexts = textsAtStart();
 
 // A seed in the address (vesquin.html?semilla=42) repeats the same draws on every run,
 // as the command line's --semilla does; without one each run draws its seed. Given
@@ -38,6 +43,11 @@ for (const text of new URLSearchParams(location.search).getAll('semilla')) {
 }
 
 const dialog = document.getElementById('runFailure');
+const acceptLabel = () => {
+    // The desktop's message box says the same.
+    document.getElementById('runFailureAccept').textContent = text('message box button', 'Aceptar');
+};
+acceptLabel();
 const teaching = createTeachingPanel({ engine, symbols, host: document.getElementById('app'),
                                        seed: () => fixedSeed, refused: tellRunFailure });
 const announcer = document.getElementById('announcer');
@@ -132,8 +142,11 @@ const footer = box('Label11');
 const footerLink = document.createElement('a');
 footerLink.href = '#teaching';
 footerLink.id = 'teachingLink';
-footerLink.textContent = footer.textContent;
-footer.replaceChildren(footerLink);
+const linkFooter = () => {
+    footerLink.textContent = footer.textContent;
+    footer.replaceChildren(footerLink);
+};
+linkFooter();
 footerLink.addEventListener('click', (event) => {
     event.preventDefault();
     teaching.open();
@@ -162,6 +175,20 @@ const address = new URLSearchParams(location.search);
 const given = (name) => (address.has(name) ? address.getAll(name).at(-1) : undefined);
 const setUp = { shooters: given('tiradores'), plates: given('platos'), count: given('ensayos') };
 const addressRefusals = seedRefusal === null ? [] : [[seedRefusal, undefined]];
+
+// Another language writes every text shown again, in it; the results, the history
+// and the run the teaching panel shows stay.
+createLanguageMenu({
+    engine, current: language, host: document.getElementById('languageMenu'),
+    changed() {
+        layout = engine.window(symbols);
+        relabelWindow(controls, layout);
+        linkFooter();
+        startTexts = textsAtStart();
+        acceptLabel();
+        teaching.languageChanged();
+    },
+});
 
 document.getElementById('app').removeAttribute('aria-busy');
 box('cmdSimular').focus();

@@ -13,6 +13,7 @@ import { createExperimentForm } from './experiment_form.js';
 import { createHistoryRows } from './history_rows.js';
 import { createStepPart, withAccessKey } from './step_part.js';
 import { chartLegend, chartStyle, convergenceChart, outcomeBars, svg, svgNs } from './teaching_charts.js';
+import { text } from './texts.js';
 
 function html(name, attributes = {}, ...children) {
     const element = document.createElement(name);
@@ -49,10 +50,12 @@ function theoryTables(figures, words) {
                     html('caption', {}, caption), html('thead', {}, head), html('tbody', {}, ...rows));
     };
     return [
-        table('theory-table', 'Teoría exacta',
-              ['Casos favorables', 'Probabilidad', 'Teoría'], figures.lines,
+        table('theory-table', text('theory panel frame', 'Teoría exacta'),
+              [text('theory panel heading', 'Casos favorables'), text('theory panel heading', 'Probabilidad'),
+               text('theory panel heading', 'Teoría')], figures.lines,
               (line) => [line.favourable, line.fraction, line.theory]),
-        table('means-table', words.means, [words.exact, 'Teoría'], figures.means, (line) => [line.fraction, line.theory]),
+        table('means-table', words.means, [words.exact, text('theory panel heading', 'Teoría')], figures.means,
+              (line) => [line.fraction, line.theory]),
     ];
 }
 
@@ -73,7 +76,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     let shownRun = null;  // the number of the run the panel shows, if any
     let returnFocus = null;
 
-    const words = engine.experimentWords();
+    let words = engine.experimentWords();
     const stepWords = engine.stepWords();
     // The window's access keys stay its own; the panel's controls take other letters.
     const taken = new Set([...document.querySelectorAll('[accesskey]')].map((element) => element.accessKey.toLowerCase()));
@@ -115,20 +118,31 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     const cases = html('div', { class: 'teaching-cases-host' });
     const theory = html('div', { class: 'teaching-theory' });
     const choices = html('p', { class: 'teaching-choices' });
-    const historyBody = html('div', { class: 'history-scroll', tabindex: '0', role: 'region',
-                                      'aria-label': 'Historial de ejecuciones' });
-    const buttons = Object.fromEntries([
-        ['empty', 'Vaciar historial'], ['copy', 'Copiar'], ['csv', 'Descargar CSV'],
-        ['image', 'Descargar imagen'], ['close', 'Cerrar'],
-    ].map(([key, text]) => [key, html('button', { type: 'button', id: `teaching-${key}` }, text)]));
+    const historyBody = html('div', { class: 'history-scroll', tabindex: '0', role: 'region' });
+    const buttons = Object.fromEntries(['empty', 'copy', 'csv', 'image', 'close']
+        .map((key) => [key, html('button', { type: 'button', id: `teaching-${key}` })]));
+    const title = html('h2', { id: 'teachingTitle', tabindex: '-1' });
+    const historyTitle = html('h3', { id: 'historyTitle' });
+    const historyHint = html('p', { class: 'history-hint' });
 
     panel.append(
-        html('h2', { id: 'teachingTitle', tabindex: '-1' }, 'Vesquin: gráficos y teoría'),
-        large.element, form.element, steps.element, charts, margin.element, theory, marginLines, choices, cases,
-        html('h3', { id: 'historyTitle' }, 'Historial de ejecuciones'),
-        html('p', { class: 'history-hint' }, 'Una fila por ejecución; elegir su número la muestra en los gráficos.'),
-        historyBody,
+        title, large.element, form.element, steps.element, charts, margin.element, theory, marginLines, choices, cases,
+        historyTitle, historyHint, historyBody,
         html('div', { class: 'teaching-buttons' }, ...Object.values(buttons)));
+
+    // The panel's own words, written again when the language changes.
+    function label() {
+        title.textContent = text('teaching view title', 'Vesquin: gráficos y teoría');
+        historyTitle.textContent = text('history frame', 'Historial de ejecuciones');
+        historyBody.setAttribute('aria-label', text('history table name', 'Historial de ejecuciones'));
+        historyHint.textContent = text('history hint', 'Una fila por ejecución; elegir su número la muestra en los gráficos.');
+        buttons.empty.textContent = text('history button name', 'Vaciar historial');
+        buttons.copy.textContent = text('history button', 'Copiar');
+        buttons.csv.textContent = text('history button', 'Descargar CSV');
+        buttons.image.textContent = text('charts button', 'Descargar imagen');
+        buttons.close.textContent = text('teaching view button', 'Cerrar');
+    }
+    label();
 
     const history = createHistoryRows({
         scroller: historyBody,
@@ -163,7 +177,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         choices.textContent = figures.choices;
         // The cases depend on the experiment alone: a run of the same one keeps them,
         // and with them the grid's many cells.
-        const casesKey = `${figures.shooters}×${figures.plates}:${figures.palette.background}`;
+        const casesKey = `${figures.shooters}×${figures.plates}:${figures.palette.background}:${document.documentElement.lang}`;
         if (cases.dataset.experiment !== casesKey) {
             cases.replaceChildren(casesSection(figures, words));
             cases.dataset.experiment = casesKey;
@@ -224,7 +238,8 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         }
     });
     buttons.csv.addEventListener('click', () => {
-        download('vesquin-historial.csv', new Blob([engine.historyText(symbols, true)], { type: 'text/csv;charset=utf-8' }));
+        // Translators: the name of a downloaded file: no blanks, and its extension kept.
+        download(text('download file name', 'vesquin-historial.csv'), new Blob([engine.historyText(symbols, true)], { type: 'text/csv;charset=utf-8' }));
     });
     buttons.image.addEventListener('click', () => {
         const pictures = [...charts.querySelectorAll('svg')];
@@ -256,7 +271,9 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
             image.onerror = reject;
             image.src = url;
         }));
-        Promise.all(drawn).then(() => canvas.toBlob((blob) => download('vesquin-graficos.png', blob), 'image/png'));
+        Promise.all(drawn).then(() => canvas.toBlob((blob) =>
+            // Translators: the name of a downloaded file: no blanks, and its extension kept.
+            download(text('download file name', 'vesquin-graficos.png'), blob), 'image/png'));
     });
     margin.box.addEventListener('change', render);
     large.box.addEventListener('change', () => {
@@ -276,7 +293,6 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         if (!steps.started()) steps.restart();
         render();
         history.redraw();
-        const title = document.getElementById('teachingTitle');
         title.focus();
         title.scrollIntoView({ block: 'start' });
     }
@@ -299,6 +315,17 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         runPerformed() { shownEntry = 0; if (!panel.hidden) render(); },
         // What the trial-by-trial scene draws: the plate each shooter's sight points at.
         drawnChoices: () => steps.drawnChoices(),
+        // The page speaks another language: every word shown is written again in it,
+        // the run shown and the history kept.
+        languageChanged() {
+            words = engine.experimentWords();
+            label();
+            form.relabel(words);
+            if (!panel.hidden) {
+                render();
+                history.redraw();
+            }
+        },
         // Terminar forgets the history.
         reset() { engine.clearHistory(); shownEntry = 0; history.clear(); if (!panel.hidden) close(); },
     };

@@ -8,6 +8,7 @@
 // lines by number of broken plates, bars by series, the simulation left of the theory.
 // There is one line and one pair of bars for each number of plates the experiment
 // can break (figures.names).
+import { text } from './texts.js';
 
 export const svgNs = 'http://www.w3.org/2000/svg';
 
@@ -39,10 +40,10 @@ export function convergenceChart(figures, width) {
     const spacing = (width - left - right) / Math.max(1, ticks.length - 1);
     const standing = spacing < 64;
     const bottom = standing ? 92 : 52;
-    const chart = chartFrame(width, height, 'Gráfico de convergencia', figures.convergenceDescription,
-                             figures.palette, isDark(figures));
+    const chart = chartFrame(width, height, text('chart name', 'Gráfico de convergencia'),
+                             figures.convergenceDescription, figures.palette, isDark(figures));
     chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' },
-                     'Convergencia hacia la teoría (líneas discontinuas)'));
+                     text('chart title', 'Convergencia hacia la teoría (líneas discontinuas)')));
     const largest = Math.max(10, ticks.at(-1)[0]);
     const x = (n) => left + (Math.log10(n) / Math.log10(largest)) * (width - left - right);
     const y = (percent) => top + (1 - percent / 100) * (height - top - bottom);
@@ -58,10 +59,10 @@ export function convergenceChart(figures, width) {
                      svg('text', place, text));
     }
     chart.append(svg('text', { x: (left + width - right) / 2, y: height - 12, class: 'axis-title' },
-                     'Número de ensayos (escala logarítmica)'),
+                     text('chart axis title', 'Número de ensayos (escala logarítmica)')),
                  svg('text', { x: 14, y: (top + height - bottom) / 2, class: 'axis-title',
                                transform: `rotate(-90 14 ${(top + height - bottom) / 2})` },
-                     'Frecuencia relativa (%)'));
+                     text('chart axis title', 'Frecuencia relativa (%)')));
     const colours = figures.palette.series;
     // The 95 % band of each theory line, from the engine, up to the run's trials.
     if (figures.showBands) {
@@ -104,9 +105,10 @@ export function convergenceChart(figures, width) {
 export function outcomeBars(figures, width) {
     const height = 280;
     const left = 52, right = 16, top = 34, bottom = 56;
-    const chart = chartFrame(width, height, 'Gráfico de barras: simulación frente a teoría', figures.barsDescription,
-                             figures.palette, isDark(figures));
-    chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' }, 'Simulación frente a teoría'));
+    const chart = chartFrame(width, height, text('chart name', 'Gráfico de barras: simulación frente a teoría'),
+                             figures.barsDescription, figures.palette, isDark(figures));
+    chart.append(svg('text', { x: width / 2, y: 20, class: 'chart-title' },
+                     text('chart title', 'Simulación frente a teoría')));
     const y = (percent) => top + (1 - percent / 100) * (height - top - bottom);
     for (const percent of [0, 20, 40, 60, 80, 100]) {
         chart.append(svg('line', { x1: left, x2: width - right, y1: y(percent), y2: y(percent), class: 'grid' }),
@@ -131,7 +133,8 @@ export function outcomeBars(figures, width) {
         }
         chart.append(svg('text', { x: middle, y: height - bottom + 18, class: 'tick' }, named ? name : String(k + 1)));
     });
-    chart.append(svg('text', { x: (left + width - right) / 2, y: height - 10, class: 'axis-title' }, 'Platos rotos'));
+    chart.append(svg('text', { x: (left + width - right) / 2, y: height - 10, class: 'axis-title' },
+                     text('chart axis title', 'Platos rotos')));
     return chart;
 }
 
@@ -140,9 +143,9 @@ export function chartLegend(figures, width) {
     const palette = figures.palette;
     const entries = [
         ...figures.names.map((name, k) => [name, { kind: 'line', colour: palette.series[k] }]),
-        ['Teoría', { kind: 'dashed', colour: isDark(figures) ? '#c8c8c8' : '#444' }],
-        ['Simulación (barra izquierda)', { kind: 'bar', colour: palette.simulatedBar }],
-        ['Teoría (barra derecha)', { kind: 'bar', colour: palette.theoryBar }],
+        [text('chart legend', 'Teoría'), { kind: 'dashed', colour: isDark(figures) ? '#c8c8c8' : '#444' }],
+        [text('chart legend', 'Simulación (barra izquierda)'), { kind: 'bar', colour: palette.simulatedBar }],
+        [text('chart legend', 'Teoría (barra derecha)'), { kind: 'bar', colour: palette.theoryBar }],
     ];
     const rowHeight = 24;
     const placed = [];
@@ -154,7 +157,7 @@ export function chartLegend(figures, width) {
         x += room + 14;
     }
     const height = 12 + (row + 1) * rowHeight;
-    const legend = chartFrame(width, height, 'Leyenda de los gráficos',
+    const legend = chartFrame(width, height, text('chart name', 'Leyenda de los gráficos'),
         entries.map(([name]) => name).join('; '), palette, isDark(figures));
     legend.classList.add('chart-legend');
     for (const { name, mark, x: at, y } of placed) {

@@ -39,17 +39,14 @@ function checkedSequence(layout) {
     return sequence.map((name) => rows.get(name));
 }
 
+// Each kind of control, made, and given the texts of its row: at start, and again
+// in the new language when the page's language changes.
 const elementFor = {
-    label: (row) => {
-        const label = document.createElement('div');
-        label.textContent = row.text;
-        return label;
-    },
-    frame: (row) => {
+    label: () => document.createElement('div'),
+    frame: () => {
         const frame = document.createElement('div');
         const caption = document.createElement('span');
         caption.className = 'caption';
-        caption.textContent = row.text;
         frame.append(caption);
         return frame;
     },
@@ -59,24 +56,36 @@ const elementFor = {
         box.value = row.text;
         box.autocomplete = 'off';
         box.spellcheck = false;
-        if (row.accessibleName) box.setAttribute('aria-label', row.accessibleName);
         return box;
     },
-    button: (row) => {
+    button: () => {
         const button = document.createElement('button');
         button.type = 'button';
+        return button;
+    },
+};
+
+const labelFor = {
+    label: (label, row) => { label.textContent = row.text; },
+    frame: (frame, row) => { frame.querySelector('.caption').textContent = row.text; },
+    // A box's text is what it holds, which a language change keeps; its name is a label.
+    textbox: (box, row) => {
+        if (row.accessibleName) box.setAttribute('aria-label', row.accessibleName);
+        else box.removeAttribute('aria-label');
+    },
+    button: (button, row) => {
         // "&Simular": S is the access key, underlined as on the desktop.
         const mark = row.text.indexOf('&');
         if (mark >= 0 && mark + 1 < row.text.length) {
             const key = row.text[mark + 1];
             const underlined = document.createElement('u');
             underlined.textContent = key;
-            button.append(row.text.slice(0, mark), underlined, row.text.slice(mark + 2));
+            button.replaceChildren(row.text.slice(0, mark), underlined, row.text.slice(mark + 2));
             button.accessKey = key.toLowerCase();
         } else {
             button.textContent = row.text;
+            button.removeAttribute('accesskey');
         }
-        return button;
     },
 };
 
@@ -95,6 +104,7 @@ export function buildWindow(host, layout) {
     const controls = new Map();
     for (const row of checkedSequence(layout)) {
         const control = elementFor[row.kind](row);
+        labelFor[row.kind](control, row);
         control.id = row.name;
         control.classList.add(`kind-${row.kind}`, `face-${row.face}`, `colours-${row.colours}`);
         if (row.centred) control.classList.add('centred');
@@ -115,4 +125,11 @@ export function buildWindow(host, layout) {
     const count = controls.get('txtNs');
     count.inputMode = 'decimal';
     return controls;
+}
+
+// Gives the window built by buildWindow the texts of `layout`, the same table in
+// another language: what the boxes hold stays.
+export function relabelWindow(controls, layout) {
+    controls.get(layout.controls[0].name).parentElement.setAttribute('aria-label', layout.caption);
+    for (const row of layout.controls) labelFor[row.kind](controls.get(row.name), row);
 }

@@ -5,7 +5,7 @@
 // browser is ever downloaded. Every request the page makes is recorded, and any
 // that is not the page itself is refused.
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -15,8 +15,16 @@ export const pagePath = process.env.VESQUIN_PAGE;
 if (!pagePath) throw new Error('VESQUIN_PAGE must name the built vesquin.html');
 export const pageUrl = pathToFileURL(pagePath).href;
 
-export async function launchBrowser() {
+// `languages` (['ca-ES', 'ca']) is the browser's list of languages, set in its profile
+// as a user's settings would set it; pages opened with openPage have their own list
+// unless it is null.
+export async function launchBrowser({ languages } = {}) {
     const userDataDir = mkdtempSync(join(tmpdir(), 'vesquin-chromium-'));
+    if (languages) {
+        mkdirSync(join(userDataDir, 'Default'));
+        writeFileSync(join(userDataDir, 'Default', 'Preferences'),
+                      JSON.stringify({ intl: { accept_languages: languages.join(',') } }));
+    }
     const browser = await puppeteer.launch({
         executablePath: process.env.VESQUIN_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
@@ -33,9 +41,12 @@ export async function launchBrowser() {
     return browser;
 }
 
-// A new tab on the page with the browser's locale set to `locale`; `query` is added to
-// the address (e.g. '?semilla=7'). Resolves once the page says it is ready.
-export async function openPage(browser, { locale = 'es-ES', width = 1366, height = 768, query = '' } = {}) {
+// A new tab on the page with the browser's locale set to `locale` and its list of
+// languages to `languages` (Spanish unless asked: the page speaks the first it has;
+// null keeps the browser's own); `query` is added to the address (e.g. '?semilla=7').
+// Resolves once the page says it is ready.
+export async function openPage(browser, { locale = 'es-ES', languages = ['es-ES'], width = 1366, height = 768,
+                                          query = '' } = {}) {
     const page = await browser.newPage();
     const requests = [];
     const errors = [];
@@ -51,6 +62,10 @@ export async function openPage(browser, { locale = 'es-ES', width = 1366, height
     });
     const session = await page.createCDPSession();
     await session.send('Emulation.setLocaleOverride', { locale });
+    if (languages !== null) {
+        await session.send('Emulation.setUserAgentOverride',
+                           { userAgent: await browser.userAgent(), acceptLanguage: languages.join(',') });
+    }
     await page.setViewport({ width, height });
     // Printing is the browser's; the tests only see that the page asked for it.
     await page.evaluateOnNewDocument(() => {

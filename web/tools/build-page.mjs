@@ -28,7 +28,7 @@ const source = (name) => readFileSync(join(options.sources, name), 'utf8');
 
 // The page's modules, in the order they depend on each other. One inline module
 // script holds them all: their imports are dropped and their exports made plain.
-const modules = ['engine.js', 'window.js', 'teaching_charts.js', 'history_rows.js', 'experiment_form.js',
+const modules = ['engine.js', 'texts.js', 'language.js', 'window.js', 'teaching_charts.js', 'history_rows.js', 'experiment_form.js',
                  'case_grid.js', 'step_scene.js', 'step_part.js', 'teaching.js', 'main.js'];
 function asPlainScript(text, name) {
     const plain = text
