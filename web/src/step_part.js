@@ -27,6 +27,7 @@ function accessKeyOf(label) {
 // the first free letter of the label.
 export function withAccessKey(element, label, taken) {
     const { text, at } = accessKeyOf(label);
+    element.removeAttribute('accesskey');
     const free = (i) => /\p{L}|\d/u.test(text[i]) && !taken.has(text[i].toLowerCase());
     let place = at >= 0 && free(at) ? at : [...text].findIndex((_, i) => free(i));
     if (place < 0) {
@@ -45,60 +46,78 @@ const reducedMotion = window.matchMedia?.('(prefers-reduced-motion: reduce)');
 // `seed()` is the address's seed or null; `experiment()` the panel's {shooters,
 // plates}; `stepped(state)` is told after every batch, with the engine's state.
 export function createStepPart({ engine, symbols, words, seed, experiment, stepped, taken }) {
-    const scene = createStepScene(words.title.replace('&', ''));
+    const scene = createStepScene(accessKeyOf(words.title).text);
     const outcome = stepElement('p', { id: 'step-outcome', class: 'step-outcome' });
-    const button = (id, label) => withAccessKey(stepElement('button', { type: 'button', id }), label, taken);
+    const button = (id) => stepElement('button', { type: 'button', id });
     const buttons = {
-        one: button('step-one', words.oneTrial),
-        ten: button('step-ten', words.tenTrials),
-        hundred: button('step-hundred', words.hundredTrials),
-        play: button('step-play', words.play),
-        restart: button('step-restart', words.restart),
+        one: button('step-one'), ten: button('step-ten'), hundred: button('step-hundred'),
+        play: button('step-play'), restart: button('step-restart'),
     };
     // Reproducir and Pausa share a button: Pausa's letter is kept for it too.
     const pauseLabel = stepElement('span');
-    withAccessKey(pauseLabel, words.pause, taken);
-    const playKeys = { play: buttons.play.accessKey, pause: pauseLabel.accessKey };
+    const playKeys = {};
 
-    const labelled = (id, label, box) => {
-        const text = withAccessKey(stepElement('label', { for: id }), label, taken);
-        box.id = id;
-        box.accessKey = text.accessKey;
-        text.removeAttribute('accesskey');
-        return stepElement('span', { class: 'step-field' }, text, box);
-    };
     const speed = stepElement('input', { type: 'number', min: words.fewestSpeed, max: words.mostSpeed, step: '1', value: '5' });
     const count = stepElement('input', { type: 'number', min: '1', max: words.mostTrials, step: '1', value: '100' });
-    const still = stepElement('input', { type: 'checkbox', id: 'step-still' });
+    const still = stepElement('input', { type: 'checkbox' });
     still.checked = reducedMotion?.matches ?? false;
-    const stillLabel = withAccessKey(stepElement('label', { for: 'step-still' }), words.noAnimation, taken);
-    still.accessKey = stillLabel.accessKey;
-    stillLabel.removeAttribute('accesskey');
     const guessBroken = stepElement('select', {});
     const guessPercent = stepElement('input', { type: 'number', min: '0', max: '100', step: '1', value: '50' });
+    // Each box with its label, which carries the box's access key.
+    const fields = [['step-guess-broken', guessBroken, 'howMany'], ['step-guess-percent', guessPercent, 'howOften'],
+                    ['step-speed', speed, 'speed'], ['step-still', still, 'noAnimation'], ['step-count', count, 'trialCount']]
+        .map(([id, box, word]) => {
+            box.id = id;
+            return { box, word, label: stepElement('label', { for: id }) };
+        });
+    const field = (id) => {
+        const { box, label } = fields.find((each) => each.box.id === id);
+        return stepElement('span', { class: 'step-field' }, ...(box.type === 'checkbox' ? [box, label] : [label, box]));
+    };
     const seedText = stepElement('p', { id: 'step-seed', class: 'step-seed' });
     const progress = stepElement('p', { id: 'step-progress' });
     const tally = stepElement('ul', { id: 'step-tally', class: 'step-tally' });
-    const recentTitle = stepElement('h4', { id: 'step-recent-title' }, words.recentTitle);
+    const title = stepElement('h3', { id: 'stepsTitle' });
+    const tallyTitle = stepElement('h4', {});
+    const recentTitle = stepElement('h4', { id: 'step-recent-title' });
     const recent = stepElement('div', { id: 'step-recent', class: 'step-recent', role: 'log', 'aria-live': 'polite',
                                        'aria-labelledby': 'step-recent-title' });
     const sentence = stepElement('p', { id: 'step-sentence', class: 'step-sentence', 'aria-live': 'polite' });
 
     const element = stepElement('section', { id: 'steps', class: 'step-part', 'aria-labelledby': 'stepsTitle' },
-        stepElement('h3', { id: 'stepsTitle' }, accessKeyOf(words.title).text),
-        stepElement('div', { class: 'step-prediction' },
-                    labelled('step-guess-broken', words.howMany, guessBroken),
-                    labelled('step-guess-percent', words.howOften, guessPercent)),
+        title,
+        stepElement('div', { class: 'step-prediction' }, field('step-guess-broken'), field('step-guess-percent')),
         stepElement('div', { class: 'step-columns' },
             stepElement('div', { class: 'step-stage' },
                 scene.element, outcome,
                 stepElement('div', { class: 'step-buttons' }, buttons.one, buttons.ten, buttons.hundred),
-                stepElement('div', { class: 'step-buttons' }, buttons.play, labelled('step-speed', words.speed, speed),
-                            stepElement('span', { class: 'step-field' }, still, stillLabel)),
-                stepElement('div', { class: 'step-buttons' }, labelled('step-count', words.trialCount, count),
-                            buttons.restart, seedText)),
-            stepElement('div', { class: 'step-side' },
-                stepElement('h4', {}, words.tallyTitle), progress, tally, recentTitle, recent, sentence)));
+                stepElement('div', { class: 'step-buttons' }, buttons.play, field('step-speed'), field('step-still')),
+                stepElement('div', { class: 'step-buttons' }, field('step-count'), buttons.restart, seedText)),
+            stepElement('div', { class: 'step-side' }, tallyTitle, progress, tally, recentTitle, recent, sentence)));
+
+    // Every word of the part, with access keys not in `taken`; again for another language.
+    function label(given, keys) {
+        words = given;
+        taken = keys;
+        title.textContent = accessKeyOf(words.title).text;
+        scene.setLabel(title.textContent);
+        tallyTitle.textContent = words.tallyTitle;
+        recentTitle.textContent = words.recentTitle;
+        for (const [key, word] of [['one', 'oneTrial'], ['ten', 'tenTrials'], ['hundred', 'hundredTrials'],
+                                   ['play', 'play'], ['restart', 'restart']]) {
+            withAccessKey(buttons[key], words[word], taken);
+        }
+        withAccessKey(pauseLabel, words.pause, taken);
+        playKeys.play = buttons.play.accessKey;
+        playKeys.pause = pauseLabel.accessKey;
+        for (const { box, word, label: text } of fields) {
+            withAccessKey(text, words[word], taken);
+            box.accessKey = text.accessKey;
+            text.removeAttribute('accesskey');
+        }
+        if (guessBroken.options.length) guessBroken.options[0].textContent = words.noPrediction;
+    }
+    label(words, taken);
 
     let state = null;
     let timer = null;
@@ -113,7 +132,8 @@ export function createStepPart({ engine, symbols, words, seed, experiment, stepp
     function show(answer, spoken) {
         state = answer;
         if (answer.last) scene.show(answer.last, animated());
-        outcome.textContent = answer.last?.outcome ?? '';
+        // A batch of no trials (the same run in another language) keeps the drawing.
+        if (answer.last || answer.done === 0) outcome.textContent = answer.last?.outcome ?? '';
         seedText.textContent = answer.seedText;
         progress.textContent = answer.progress;
         tally.replaceChildren(...answer.tally.map((line) => stepElement('li', {}, line)));
@@ -137,6 +157,7 @@ export function createStepPart({ engine, symbols, words, seed, experiment, stepp
 
     function restart() {
         setPlaying(false);
+        outcome.textContent = '';
         const { shooters, plates } = experiment();
         const answer = engine.stepStart(symbols, within(count, 1, words.mostTrials, 100), shooters, plates, seed());
         scene.setExperiment(answer.shooters, answer.plates);
@@ -147,8 +168,9 @@ export function createStepPart({ engine, symbols, words, seed, experiment, stepp
         show(answer, false);
     }
 
-    function take(trials) {
-        if (!state || state.finished) return;
+    // `again` takes the run's state as it stands, finished or not.
+    function take(trials, again = false) {
+        if (!state || (state.finished && !again)) return;
         const time = new Date().toLocaleTimeString('es-ES', { hour: '2-digit', minute: '2-digit', second: '2-digit' });
         const answer = engine.stepAdvance(symbols, time, trials, Number(guessBroken.value), within(guessPercent, 0, 100, 50));
         if (answer.finished) setPlaying(false);
@@ -196,5 +218,12 @@ export function createStepPart({ engine, symbols, words, seed, experiment, stepp
         started: () => state !== null,
         drawnChoices: scene.drawnChoices,
         stop: () => setPlaying(false),
+        // The page speaks another language: the part's words, and the run's, in it.
+        relabel(given, keys) {
+            label(given, keys);
+            if (timer !== null) setPlaying(true);
+            else setPlaying(false);
+            if (state) take(0, true);
+        },
     };
 }

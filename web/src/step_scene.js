@@ -115,6 +115,13 @@ export function createStepScene(label) {
                 sight.tag.textContent = choice ? String(choice) : '';
             });
         },
+        setLabel(text) {
+            label = text;
+            frame.setAttribute('aria-label', text);
+            picture.setAttribute('aria-label', text);
+            const title = picture.querySelector('title');
+            if (title) title.textContent = text;
+        },
         // The plate numbers each shooter's sight points at, as drawn.
         drawnChoices: () => sights.map((sight) => Number(sight.tag.textContent)),
     };

@@ -23,19 +23,25 @@ function html(name, attributes = {}, ...children) {
 }
 
 // A check box with its label, its access key underlined, and a sentence that says
-// what it does; `checked` at first.
+// what it does; `checked` at first. `relabel` writes them again, for another language.
 function checkBox(id, label, taken, checked, description = '') {
     const box = html('input', { type: 'checkbox', id });
     box.checked = checked;
-    const text = withAccessKey(html('label', { for: id }), label, taken);
-    box.accessKey = text.accessKey;
-    text.removeAttribute('accesskey');
+    const text = html('label', { for: id });
     const parts = [html('span', { class: 'check-field' }, box, text)];
-    if (description) {
-        parts.push(html('p', { id: `${id}-description`, class: 'check-description' }, description));
+    const said = description ? html('p', { id: `${id}-description`, class: 'check-description' }) : null;
+    if (said) {
+        parts.push(said);
         box.setAttribute('aria-describedby', `${id}-description`);
     }
-    return { box, element: html('div', { class: 'check-control' }, ...parts) };
+    const relabel = (words, keys, sentence = '') => {
+        withAccessKey(text, words, keys);
+        box.accessKey = text.accessKey;
+        text.removeAttribute('accesskey');
+        if (said) said.textContent = sentence;
+    };
+    relabel(label, taken, description);
+    return { box, element: html('div', { class: 'check-control' }, ...parts), relabel };
 }
 
 // The probabilities, one row for each number of broken plates; then, apart, the
@@ -79,7 +85,9 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     let words = engine.experimentWords();
     const stepWords = engine.stepWords();
     // The window's access keys stay its own; the panel's controls take other letters.
-    const taken = new Set([...document.querySelectorAll('[accesskey]')].map((element) => element.accessKey.toLowerCase()));
+    const windowKeys = () => new Set([...document.querySelectorAll('#app > .window [accesskey]')]
+        .map((element) => element.accessKey.toLowerCase()));
+    const taken = windowKeys();
     const margin = checkBox('teaching-margin', stepWords.marginToggle, taken, true, stepWords.marginExplanation);
     const large = checkBox('teaching-large', stepWords.largeScreen, taken, false);
     let frameAsked = false;
@@ -319,6 +327,12 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         // the run shown and the history kept.
         languageChanged() {
             words = engine.experimentWords();
+            // The window's letters may have changed with its words: the panel's give way.
+            const stepWords = engine.stepWords();
+            const keys = windowKeys();
+            margin.relabel(stepWords.marginToggle, keys, stepWords.marginExplanation);
+            large.relabel(stepWords.largeScreen, keys);
+            steps.relabel(stepWords, keys);
             label();
             form.relabel(words);
             if (!panel.hidden) {

@@ -225,3 +225,29 @@ test('the margin lines and the band follow the run, with the engine\'s sentence'
     at = await ends();
     assert.ok(Math.abs(at.series - at.band) < 0.01, JSON.stringify(at));
 });
+
+test('another language relabels the part and keeps its run, with access keys apart from the window\'s', async () => {
+    const { page } = await stepPage({ query: '?semilla=6', trials: 100 });
+    await page.click('#step-ten');
+    const before = await page.evaluate(() => ({
+        one: document.getElementById('step-one').textContent,
+        recent: [...document.querySelectorAll('#step-recent p')].map((p) => p.textContent),
+        tally: document.getElementById('step-tally').textContent,
+    }));
+    await page.select('#languageChoice', 'en');
+    const after = await page.evaluate(() => ({
+        one: document.getElementById('step-one').textContent,
+        recent: [...document.querySelectorAll('#step-recent p')].map((p) => p.textContent),
+        keys: [...document.querySelectorAll('#teaching [accesskey]')].map((e) => e.accessKey),
+        windowKeys: [...document.querySelectorAll('#frmVesquin [accesskey]')].map((e) => e.accessKey),
+        progress: document.getElementById('step-progress').textContent,
+    }));
+    assert.equal(after.recent.length, before.recent.length, 'the same trials listed');
+    assert.match(after.progress, /10/);
+    assert.equal(new Set([...after.keys, ...after.windowKeys]).size, after.keys.length + after.windowKeys.length,
+                 `one control a letter: ${after.keys} / ${after.windowKeys}`);
+    await page.click('#step-ten');
+    assert.equal(await page.$$eval('#step-recent p', (items) => items.length), 20);
+    await page.select('#languageChoice', 'es');
+    assert.equal(await page.$eval('#step-one', (b) => b.textContent), before.one);
+});
