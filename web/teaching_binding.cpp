@@ -19,12 +19,14 @@
 
 #include "binding_state.h"
 #include "case_grid.h"
+#include "chance_margin.h"
 #include "chart_palette.h"
 #include "experiment_history_text.h"
 #include "experiment_panel.h"
 #include "experiment_theory.h"
 #include "history_text.h"
 #include "json_text.h"
+#include "step_binding.h"
 #include "teaching_figures.h"
 
 namespace vesquin::web {
@@ -58,7 +60,16 @@ std::string JsonNumbers(const Values& values) {
     return "[" + texts + "]";
 }
 
+// The step run as it grows, shown as if it were a run of the history.
+ExperimentEntry g_growing;
+
 const ExperimentEntry* EntryNumbered(std::int32_t number) {
+    if (number < 0) {
+        if (const StepRun* run = GrowingStepRun()) {
+            g_growing.record = run->GeneralRecord();
+            return &g_growing;
+        }
+    }
     const auto& entries = History().entries();
     if (entries.empty()) return nullptr;
     for (const ExperimentEntry& entry : entries) {
@@ -67,9 +78,10 @@ const ExperimentEntry* EntryNumbered(std::int32_t number) {
     return &entries.back();
 }
 
-// The desktop's chart colours, light or dark, which the page draws with.
-std::string JsonPalette(bool dark) {
-    const ChartPalette& palette = ChartColours(dark);
+// The desktop's chart colours, light or dark, which the page draws with; the
+// high-contrast ones for a large screen.
+std::string JsonPalette(bool dark, bool large) {
+    const ChartPalette& palette = large ? HighContrastChartColours(dark) : ChartColours(dark);
     const auto colours = [](const auto& list) {
         std::string texts;
         for (const Rgb& colour : list)
@@ -107,12 +119,15 @@ using namespace vesquin::web;
 extern "C" {
 
 // The panel for the history entry numbered `entry` (the latest run when there is no
-// such entry), or, with no run at all, for the experiment of `shooters` and `plates`:
+// such entry; the growing step run for -1 while there is one), or, with no run at all, for the experiment of `shooters` and `plates`:
 // the statement, theory lines, means, the cases counted, the grid of every choice,
 // frequencies, bars, ticks of the trials axis, the charts' colours (dark ones with
-// `dark`), the history's header and how many rows it holds.
+// `dark`, high-contrast with `large`), the 95 % band of each theory line and how far
+// the run is from the theory in units of it, the history's header and how many rows
+// it holds.
 EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const char* grouping,
-                                                  int entry, int shooters, int plates, int dark) {
+                                                  int entry, int shooters, int plates, int dark,
+                                                  int large) {
     const LocaleSymbols symbols = SymbolsOf(decimal, grouping);
     const ExperimentEntry* shown = EntryNumbered(entry);
     const auto setUp = Experiment::Make(shooters, plates);
@@ -141,7 +156,19 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
     std::string run = "null";
     std::string frequencies;
     std::string ticks;
+    std::string bands;
+    std::string marginLines;
     if (shown) {
+        for (const BrokenTheory& broken : theory.broken) {
+            std::string band;
+            for (const BandPoint& point :
+                 ChanceBandPoints(broken.probability.value(), shown->record.trials)) {
+                band += (band.empty() ? "[" : ",[") + JsonNumber(point.trials) + "," +
+                        JsonDouble(point.lowPercent) + "," + JsonDouble(point.highPercent) + "]";
+            }
+            bands += (bands.empty() ? "[" : ",[") + band + "]";
+        }
+        marginLines = JsonTexts(RunMarginLines(shown->record, symbols));
         const std::vector<Quotient> percent =
             BrokenPercentages(shown->record.tally, shown->record.trials);
         std::vector<double> values;
@@ -183,7 +210,8 @@ EMSCRIPTEN_KEEPALIVE const char* vesquin_teaching(const char* decimal, const cha
         ",\"theoryTexts\":" + JsonTexts(theoryTexts) + ",\"run\":" + run + ",\"frequencies\":[" +
         frequencies + "],\"trialTicks\":[" + ticks +
         "],\"header\":" + JsonTexts(ExperimentHistoryHeader(HistoryBrokenColumns(entries))) +
-        ",\"palette\":" + JsonPalette(dark != 0) +
+        ",\"palette\":" + JsonPalette(dark != 0, large != 0) + ",\"bands\":[" + bands +
+        "],\"marginLines\":" + (marginLines.empty() ? std::string("[]") : marginLines) +
         ",\"rowCount\":" + JsonNumber(static_cast<std::int64_t>(rowCount)) + "}");
 }
 

@@ -76,9 +76,24 @@ export async function loadEngine() {
         // The teaching panel for history entry `entry` (0: the latest run), with the
         // number of rows the history holds; with no run, for the set-up `experiment`
         // ({shooters, plates}); in the dark charts' colours when `dark`.
-        teaching: (symbols, entry = 0, experiment = { shooters: 3, plates: 6 }, dark = false) =>
+        // entry -1 is the trial-by-trial run while it grows; `large` takes the
+        // high-contrast colours.
+        teaching: (symbols, entry = 0, experiment = { shooters: 3, plates: 6 }, dark = false, large = false) =>
             JSON.parse(call(module._vesquin_teaching, [symbols.decimal, symbols.grouping], entry,
-                            experiment.shooters, experiment.plates, dark ? 1 : 0)),
+                            experiment.shooters, experiment.plates, dark ? 1 : 0, large ? 1 : 0)),
+        // The words of "Ensayo a ensayo", the margin and Pantalla grande.
+        stepWords: () => JSON.parse(call(module._vesquin_step_words, [])),
+        // A new trial-by-trial run; a seed of null draws one from the clock. Its state:
+        // {shooters, plates, trials, done, finished, seed, seedText, progress, tally,
+        // recent, taken, last, sentence, entry}.
+        stepStart: (symbols, trials, shooters, plates, seed) =>
+            JSON.parse(call(module._vesquin_step_start, [symbols.decimal, symbols.grouping], trials,
+                            shooters, plates, seed === null ? -1 : seed)),
+        // The next `count` trials, with the prediction (`broken` 0: none) for the run's
+        // end, when it joins the history at `time`; the state as for stepStart.
+        stepAdvance: (symbols, time, count, broken, percent) =>
+            JSON.parse(call(module._vesquin_step_advance, [symbols.decimal, symbols.grouping, time],
+                            count, broken, percent)),
         // The experiment panel's words and ranges.
         experimentWords: () => JSON.parse(call(module._vesquin_experiment_words, [])),
         // The experiment as typed: {ok, shooters, plates, statement} or {ok: false, field, message}.

@@ -11,6 +11,7 @@
 import { casesSection } from './case_grid.js';
 import { createExperimentForm } from './experiment_form.js';
 import { createHistoryRows } from './history_rows.js';
+import { createStepPart, withAccessKey } from './step_part.js';
 import { chartLegend, chartStyle, convergenceChart, outcomeBars, svg, svgNs } from './teaching_charts.js';
 import { text } from './texts.js';
 
@@ -19,6 +20,28 @@ function html(name, attributes = {}, ...children) {
     for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
     element.append(...children);
     return element;
+}
+
+// A check box with its label, its access key underlined, and a sentence that says
+// what it does; `checked` at first. `relabel` writes them again, for another language.
+function checkBox(id, label, taken, checked, description = '') {
+    const box = html('input', { type: 'checkbox', id });
+    box.checked = checked;
+    const text = html('label', { for: id });
+    const parts = [html('span', { class: 'check-field' }, box, text)];
+    const said = description ? html('p', { id: `${id}-description`, class: 'check-description' }) : null;
+    if (said) {
+        parts.push(said);
+        box.setAttribute('aria-describedby', `${id}-description`);
+    }
+    const relabel = (words, keys, sentence = '') => {
+        withAccessKey(text, words, keys);
+        box.accessKey = text.accessKey;
+        text.removeAttribute('accesskey');
+        if (said) said.textContent = sentence;
+    };
+    relabel(label, taken, description);
+    return { box, element: html('div', { class: 'check-control' }, ...parts), relabel };
 }
 
 // The probabilities, one row for each number of broken plates; then, apart, the
@@ -60,12 +83,44 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     let returnFocus = null;
 
     let words = engine.experimentWords();
+    const stepWords = engine.stepWords();
+    // The window's access keys stay its own; the panel's controls take other letters.
+    const windowKeys = () => new Set([...document.querySelectorAll('#app > .window [accesskey]')]
+        .map((element) => element.accessKey.toLowerCase()));
+    const taken = windowKeys();
+    const margin = checkBox('teaching-margin', stepWords.marginToggle, taken, true, stepWords.marginExplanation);
+    const large = checkBox('teaching-large', stepWords.largeScreen, taken, false);
+    let frameAsked = false;
+    const marginLines = html('ul', { id: 'teaching-margin-lines', class: 'margin-lines' });
+    const steps = createStepPart({
+        engine, symbols, words: stepWords, seed, taken,
+        experiment: () => form.experiment(),
+        // The charts follow the run as it grows, once a frame however fast the trials
+        // come, so that a trial is drawn without waiting for them; once finished the
+        // run is the history's, shown at once.
+        stepped(state) {
+            if (state.done === 0) return;
+            shownEntry = state.finished ? state.entry : -1;
+            if (state.finished) {
+                render();
+            } else if (!frameAsked) {
+                frameAsked = true;
+                requestAnimationFrame(() => {
+                    frameAsked = false;
+                    if (!panel.hidden) render();
+                });
+            }
+        },
+    });
     const darkScheme = window.matchMedia?.('(prefers-color-scheme: dark)');
     const form = createExperimentForm({
         engine, symbols, words, seed, refused,
         simulated() { shownEntry = 0; render(); },
         // Before the first run the panel shows the theory of the experiment set up.
-        changed() { if (!panel.hidden && shownRun === null) render(); },
+        changed() {
+            steps.experimentChanged();
+            if (!panel.hidden && shownRun === null) render();
+        },
     });
     const charts = html('div', { class: 'teaching-charts' });
     const cases = html('div', { class: 'teaching-cases-host' });
@@ -79,7 +134,8 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     const historyHint = html('p', { class: 'history-hint' });
 
     panel.append(
-        title, form.element, charts, theory, choices, cases, historyTitle, historyHint, historyBody,
+        title, large.element, form.element, steps.element, charts, margin.element, theory, marginLines, choices, cases,
+        historyTitle, historyHint, historyBody,
         html('div', { class: 'teaching-buttons' }, ...Object.values(buttons)));
 
     // The panel's own words, written again when the language changes.
@@ -109,15 +165,22 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     });
 
     function render() {
-        const figures = engine.teaching(symbols, shownEntry, form.experiment(), darkScheme?.matches ?? false);
-        shownRun = figures.run?.number ?? null;
+        const bigger = large.box.checked;
+        const figures = engine.teaching(symbols, shownEntry, form.experiment(), darkScheme?.matches ?? false, bigger);
+        figures.showBands = margin.box.checked;
+        // The step run, while it grows, is no run of the history yet.
+        shownRun = shownEntry === -1 ? null : figures.run?.number ?? null;
         // Drawn at the size shown (two columns side by side when there is room for
         // them), so that the text keeps its size instead of being scaled down.
+        // On a large screen each chart takes the whole width at half the units, so
+        // that its texts, lines and bars show at twice their size.
         const room = charts.clientWidth || 640;
-        const column = room >= 2 * 420 + 12 ? (room - 12) / 2 : room;
-        const width = (wanted) => Math.round(Math.max(340, Math.min(640, wanted)));
+        const column = bigger ? room / 2 : room >= 2 * 420 + 12 ? (room - 12) / 2 : room;
+        const width = (wanted) => Math.round(Math.max(bigger ? 360 : 340, Math.min(640, wanted)));
         charts.replaceChildren(convergenceChart(figures, width(column)), outcomeBars(figures, width(column)),
-                               chartLegend(figures, width(room)));
+                               chartLegend(figures, width(bigger ? column : room)));
+        for (const chart of charts.children) chart.classList.toggle('large', bigger);
+        marginLines.replaceChildren(...figures.marginLines.map((line) => html('li', {}, line)));
         theory.replaceChildren(...theoryTables(figures, words));
         choices.textContent = figures.choices;
         // The cases depend on the experiment alone: a run of the same one keeps them,
@@ -220,6 +283,11 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
             // Translators: the name of a downloaded file: no blanks, and its extension kept.
             download(text('download file name', 'vesquin-graficos.png'), blob), 'image/png'));
     });
+    margin.box.addEventListener('change', render);
+    large.box.addEventListener('change', () => {
+        panel.classList.toggle('large-screen', large.box.checked);
+        render();
+    });
     panel.addEventListener('keydown', (event) => {
         if (event.key === 'Escape') {
             event.preventDefault();
@@ -230,6 +298,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     function open() {
         returnFocus = document.activeElement;
         panel.hidden = false;
+        if (!steps.started()) steps.restart();
         render();
         history.redraw();
         title.focus();
@@ -237,6 +306,7 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
     }
 
     function close() {
+        steps.stop();
         panel.hidden = true;
         (returnFocus?.isConnected ? returnFocus : document.getElementById('cmdSimular')).focus();
     }
@@ -251,10 +321,18 @@ export function createTeachingPanel({ engine, symbols, host, seed, refused }) {
         isOpen: () => !panel.hidden,
         // After a run the panel shows it.
         runPerformed() { shownEntry = 0; if (!panel.hidden) render(); },
+        // What the trial-by-trial scene draws: the plate each shooter's sight points at.
+        drawnChoices: () => steps.drawnChoices(),
         // The page speaks another language: every word shown is written again in it,
         // the run shown and the history kept.
         languageChanged() {
             words = engine.experimentWords();
+            // The window's letters may have changed with its words: the panel's give way.
+            const stepWords = engine.stepWords();
+            const keys = windowKeys();
+            margin.relabel(stepWords.marginToggle, keys, stepWords.marginExplanation);
+            large.relabel(stepWords.largeScreen, keys);
+            steps.relabel(stepWords, keys);
             label();
             form.relabel(words);
             if (!panel.hidden) {

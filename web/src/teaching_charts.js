@@ -64,6 +64,16 @@ export function convergenceChart(figures, width) {
                                transform: `rotate(-90 14 ${(top + height - bottom) / 2})` },
                      text('chart axis title', 'Frecuencia relativa (%)')));
     const colours = figures.palette.series;
+    // The 95 % band of each theory line, from the engine, up to the run's trials.
+    if (figures.showBands) {
+        figures.bands.forEach((band, k) => {
+            if (band.length === 0) return;
+            const upper = band.map(([n, , high]) => `${x(n).toFixed(2)},${y(high).toFixed(2)}`);
+            const lower = band.map(([n, low]) => `${x(n).toFixed(2)},${y(low).toFixed(2)}`).reverse();
+            chart.append(svg('polygon', { points: [...upper, ...lower].join(' '), fill: colours[k],
+                                          class: 'margin-band' }));
+        });
+    }
     figures.theoryPercent.forEach((percent, k) => {
         chart.append(svg('line', { x1: left, x2: width - right, y1: y(percent), y2: y(percent),
                                    stroke: colours[k], class: 'theory-line' }));
@@ -172,6 +182,10 @@ export const chartStyle = `
 .grid { stroke: #ddd; stroke-width: 1; }
 .series { fill: none; stroke-width: 2; }
 .theory-line { stroke-width: 1.5; stroke-dasharray: 6 4; }
+.margin-band { fill-opacity: 0.16; stroke: none; }
+.large .series { stroke-width: 3.5; }
+.large .theory-line { stroke-width: 2.5; }
+.large .grid { stroke: #888; }
 .dark .chart-title, .dark .axis-title { fill: #f0f0f0; }
 .dark .tick { fill: #e0e0e0; }
 .dark .grid { stroke: #50535f; }

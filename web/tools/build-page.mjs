@@ -29,7 +29,7 @@ const source = (name) => readFileSync(join(options.sources, name), 'utf8');
 // The page's modules, in the order they depend on each other. One inline module
 // script holds them all: their imports are dropped and their exports made plain.
 const modules = ['engine.js', 'texts.js', 'language.js', 'window.js', 'teaching_charts.js', 'history_rows.js', 'experiment_form.js',
-                 'case_grid.js', 'teaching.js', 'main.js'];
+                 'case_grid.js', 'step_scene.js', 'step_part.js', 'teaching.js', 'main.js'];
 function asPlainScript(text, name) {
     const plain = text
         .replace(/^import\s[^;]*;\s*$/gm, '')
@@ -52,7 +52,7 @@ const fontFaces = options.font.map((fontOption) => {
         `font-display: block; src: url(data:font/woff2;base64,${data}) format("woff2"); }`;
 }).join('\n');
 
-const styles = `<style>\n${fontFaces}\n${source('window.css')}\n${source('teaching.css')}\n</style>\n` +
+const styles = `<style>\n${fontFaces}\n${source('window.css')}\n${source('teaching.css')}\n${source('step_part.css')}\n</style>\n` +
     `<style media="print">\n${source('print.css')}\n</style>`;
 
 const guard = (text) => {
