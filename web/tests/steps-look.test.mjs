@@ -111,6 +111,9 @@ test('picked plates break in under half a second, and at once where less motion 
     assert.ok(moving.every((ms) => ms > 0 && ms < 500), `${moving}`);
 
     await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+    // The browser tells the page of the change by an event, which may come a moment later.
+    await page.waitForFunction(() => document.querySelector('#step-still').checked, { timeout: 5000 })
+        .catch(() => {});
     assert.equal(await page.$eval('#step-still', (box) => box.checked), true, 'Sin animación follows the browser');
     await page.evaluate(() => document.getAnimations().forEach((a) => a.finish()));
     await page.click('#step-one');
