@@ -6,16 +6,14 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <string>
-#include <vector>
 
 #include "application_icon.h"
 #include "application_identity.h"
 #include "catalogue.h"
 #include "fonts.h"
-#include "language_option.h"
 #include "locale_symbols.h"
 #include "main_window.h"
+#include "icon_after_first_paint.h"
 #include "startup_language.h"
 #include "startup_probe.h"
 #include "teaching_open_probe.h"
@@ -25,21 +23,16 @@ int main(int argc, char* argv[]) {
     // Before anything is built, so that every text is made in the chosen language.
     vesquin::SetLanguage(vesquin::TakeStartupLanguage(argc, argv));
     QApplication app(argc, argv);
-    // --idioma, handed over by the command line, else the environment's language.
-    std::vector<std::string> arguments;
-    for (const QString& argument : QApplication::arguments())
-        arguments.push_back(argument.toStdString());
-    if (!arguments.empty()) arguments.erase(arguments.begin());
-    vesquin::SetLanguage(vesquin::ChosenLanguage(arguments));
     QApplication::setApplicationName(QStringLiteral("Vesquin"));
     QApplication::setApplicationVersion(QString::fromLatin1(vesquin::kApplicationVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(vesquin::kDesktopFileName));
-    QApplication::setWindowIcon(vesquin::applicationIcon());
+    QApplication::setWindowIcon(vesquin::applicationIcon(vesquin::IconSizes::Small));
     vesquin::InstallQtTranslations(app);
     vesquin::InstallFontSubstitutions();
     vesquin::MainWindow window(vesquin::SymbolsFromLocale(QLocale::system()));
     vesquin::QuitAfterFirstPaintWhenBenchmarking(window);
     vesquin::OpenTeachingViewWhenBenchmarking(window);
+    vesquin::CompleteIconAfterFirstPaint(window);
     window.show();
     return app.exec();
 }
