@@ -17,13 +17,16 @@ static void registerIconResource() {
 
 namespace vesquin {
 
-QIcon applicationIcon() {
+QIcon applicationIcon(IconSizes sizes) {
     registerIconResource();
     // Read as PNG and nothing else: left to guess, the reader offers each file to every
     // image plugin first, which loads the gif, ico and jpeg plugins (and libjpeg) at
     // start-up for an icon that is only ever PNG.
     QIcon icon;
-    for (const int size : std::array{16, 24, 32, 48, 64, 128, 256}) {
+    constexpr std::array kSizes{16, 24, 32, 48, 64, 128, 256};
+    const std::size_t count = sizes == IconSizes::Small ? 5 : kSizes.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const int size = kSizes[i];
         QImageReader reader(QStringLiteral(":/vesquin/icons/vesquin-%1.png").arg(size), "png");
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();

@@ -10,7 +10,13 @@
 
 namespace vesquin {
 
-// The clay plate in the sights, in sizes from 16 to 256 pixels.
-QIcon applicationIcon();
+enum class IconSizes {
+    Small,  // 16 to 64 pixels: what a title bar and a taskbar at scale 1 show
+    All,    // 16 to 256 pixels
+};
+
+// The clay plate in the sights. Decoding the large sizes is most of the icon's cost, so
+// the window starts with the small ones and takes the rest once it is shown.
+QIcon applicationIcon(IconSizes sizes = IconSizes::All);
 
 }  // namespace vesquin

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Vesquin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QWidget;
+
+namespace vesquin {
+
+// Gives the application its icon in every size once `window` has been painted for the
+// first time: the window starts with the small sizes, so that decoding the large ones
+// does not delay it.
+void CompleteIconAfterFirstPaint(QWidget& window);
+
+}  // namespace vesquin
