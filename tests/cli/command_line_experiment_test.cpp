@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line_invoke.h"
 #include "command_line_run.h"
 #include "experiment_export.h"
 #include "experiment_record.h"
@@ -21,23 +22,8 @@
 namespace vesquin {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome Invoke(const std::vector<std::string>& arguments,
-               const LocaleSymbols& symbols = kSpanishSymbols) {
-    const CommandLineSetting setting{"1.00", symbols, 1'000'000};
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome outcome;
-    outcome.status = RunCommandLine(arguments, setting, out, err);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
-}
+using cli_test::Invoke;
+using cli_test::Outcome;
 
 struct RunSetup {
     std::int32_t shooters;

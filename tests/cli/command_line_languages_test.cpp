@@ -13,27 +13,14 @@
 #include "argument_check.h"
 #include "catalogue.h"
 #include "command_line.h"
+#include "command_line_invoke.h"
 #include "command_line_run.h"
 
 namespace vesquin {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome Invoke(const std::vector<std::string>& arguments) {
-    const CommandLineSetting setting{"1.00", kSpanishSymbols, 1'000'000};
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome outcome;
-    outcome.status = RunCommandLine(arguments, setting, out, err);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
-}
+using cli_test::Invoke;
+using cli_test::Outcome;
 
 // What each language writes for ten trials from seed 1, and for refusals.
 struct Written {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vesquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "command_line_invoke.h"
 #include "command_line_run.h"
 
 #include <gtest/gtest.h>
@@ -17,23 +18,8 @@
 namespace vesquin {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome Invoke(const std::vector<std::string>& arguments,
-               const LocaleSymbols& symbols = kSpanishSymbols) {
-    const CommandLineSetting setting{"1.00", symbols, 1'000'000};
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome outcome;
-    outcome.status = RunCommandLine(arguments, setting, out, err);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
-}
+using cli_test::Invoke;
+using cli_test::Outcome;
 
 // The "ensayos" and "semilla" numbers and the three counts of a JSON output.
 std::string JsonValue(const std::string& json, const std::string& key) {
