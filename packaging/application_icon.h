@@ -3,8 +3,8 @@
 
 #pragma once
 
-// The program's icon, held in a Qt resource inside this library so that the window
-// shows it on every platform, installed or not.
+// The program's icon, compiled into this library so that the window shows it on every
+// platform, installed or not.
 
 #include <QIcon>
 
@@ -15,8 +15,9 @@ enum class IconSizes {
     All,    // 16 to 256 pixels
 };
 
-// The clay plate in the sights. Decoding the large sizes is most of the icon's cost, so
-// the window starts with the small ones and takes the rest once it is shown.
+// The clay plate in the sights. Every size of a window's icon travels to the display
+// with the window, and the large ones are nine tenths of it, so the window starts with
+// the small ones and takes the rest once it is shown.
 QIcon applicationIcon(IconSizes sizes = IconSizes::All);
 
 }  // namespace vesquin

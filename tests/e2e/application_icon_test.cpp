@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vesquin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window icon comes from a resource compiled into a static library; these tests
-// fail if the resource is not linked or not registered, which would leave every
-// window with the platform's blank icon.
+// The window icon is compiled into a static library as pixels written at build time
+// from the PNG files that are also installed for desktops; these tests fail if the two
+// differ or if the pixels are not a picture at all, either of which would give the
+// window another icon than the menus show.
 
 #include <QIcon>
 #include <QImage>
@@ -20,6 +21,30 @@ class ApplicationIconTest : public QObject {
         const QList<QSize> sizes = vesquin::applicationIcon().availableSizes();
         for (const int side : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    }
+
+    void startsWithTheSmallSizesOnly() {
+        const QList<QSize> sizes = vesquin::applicationIcon(vesquin::IconSizes::Small).availableSizes();
+        QCOMPARE(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+    }
+
+    void matchesItsPngFile_data() {
+        QTest::addColumn<int>("side");
+        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+            QTest::newRow(qPrintable(QString::number(side))) << side;
+    }
+
+    // Pixel for pixel, transparency included: both sides go through the same conversion
+    // to the screen's premultiplied format, so nothing may differ.
+    void matchesItsPngFile() {
+        QFETCH(int, side);
+        const QImage png(QStringLiteral(VESQUIN_ICON_DIR "/vesquin-%1.png").arg(side));
+        QVERIFY2(!png.isNull(), "the PNG file could not be read");
+        const QImage compiled = vesquin::applicationIcon()
+                                    .pixmap(QSize(side, side))
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(compiled, png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void drawsAPlateOnATransparentGround_data() {
