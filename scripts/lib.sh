@@ -31,7 +31,7 @@ vesquin_web_packages=(cmake make emscripten nodejs fonttools python3-brotli font
 # whose CMake files need Qt's OpenGL development files, which its package does not pull in.
 # gettext and po4a merge the translations into the menu entry, AppStream data and man page.
 vesquin_build_packages=(cmake g++ make python3 libcups2-dev qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
-    qt6-charts-dev libqt6opengl6-dev gettext po4a)
+    qt6-charts-dev libqt6opengl6-dev libfontconfig-dev libxcb1-dev gettext po4a)
 
 # What building the Debian package and checking it needs, beyond the build packages.
 vesquin_package_packages=(debhelper dpkg-dev fakeroot lintian)

@@ -16,13 +16,16 @@
 #include "icon_after_first_paint.h"
 #include "startup_language.h"
 #include "startup_probe.h"
+#include "startup_warm_up.h"
 #include "teaching_open_probe.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
     // Before anything is built, so that every text is made in the chosen language.
     vesquin::SetLanguage(vesquin::TakeStartupLanguage(argc, argv));
+    vesquin::StartupWarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.Finish();
     QApplication::setApplicationName(QStringLiteral("Vesquin"));
     QApplication::setApplicationVersion(QString::fromLatin1(vesquin::kApplicationVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(vesquin::kDesktopFileName));
@@ -30,9 +33,10 @@ int main(int argc, char* argv[]) {
     vesquin::InstallQtTranslations(app);
     vesquin::InstallFontSubstitutions();
     vesquin::MainWindow window(vesquin::SymbolsFromLocale(QLocale::system()));
-    vesquin::QuitAfterFirstPaintWhenBenchmarking(window);
-    vesquin::OpenTeachingViewWhenBenchmarking(window);
     vesquin::CompleteIconAfterFirstPaint(window);
+    vesquin::OpenTeachingViewWhenBenchmarking(window);
+    // Last, so that it is the first to act after the first paint.
+    vesquin::QuitAfterFirstPaintWhenBenchmarking(window);
     window.show();
     return app.exec();
 }

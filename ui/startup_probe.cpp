@@ -4,11 +4,32 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QtGlobal>
 
+#include <cstdlib>
+
+#ifdef VESQUIN_PROBE_XCB
+#include <xcb/xcb.h>
+#endif
+
 namespace vesquin {
 namespace {
+
+// Returns once the display has carried out every request sent so far, the first
+// frame among them. Only an X server is asked; elsewhere the frame is taken as shown
+// once it has been handed over.
+void WaitForDisplay() {
+#ifdef VESQUIN_PROBE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    // The offscreen platform answers too, with no connection of its own.
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || xcb_connection_has_error(connection)) return;
+    // Any request with a reply makes the round trip; this one changes nothing.
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+#endif
+}
 
 class FirstPaintQuit : public QObject {
   public:
@@ -17,9 +38,14 @@ class FirstPaintQuit : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            // After this paint is done, not in the middle of it.
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                                      Qt::QueuedConnection);
+            // After this paint and its flush to the display, not in the middle of it.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    WaitForDisplay();
+                    std::_Exit(0);
+                },
+                Qt::QueuedConnection);
             watched->removeEventFilter(this);
         }
         return false;
