@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startup_probe.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QGuiApplication>
-#include <QWidget>
 #include <QtGlobal>
 
 #include <cstdlib>
+
+#include "after_first_paint.h"
 
 #ifdef VESQUIN_PROBE_XCB
 #include <xcb/xcb.h>
@@ -31,32 +30,14 @@ void WaitForDisplay() {
 #endif
 }
 
-class FirstPaintQuit : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            // After this paint and its flush to the display, not in the middle of it.
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [] {
-                    WaitForDisplay();
-                    std::_Exit(0);
-                },
-                Qt::QueuedConnection);
-            watched->removeEventFilter(this);
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
 void QuitAfterFirstPaintWhenBenchmarking(QWidget& window) {
     if (!qEnvironmentVariableIsSet("VESQUIN_BENCH_QUIT_ON_SHOW")) return;
-    window.installEventFilter(new FirstPaintQuit(&window));
+    AfterFirstPaint(window, [] {
+        WaitForDisplay();
+        std::_Exit(0);
+    });
 }
 
 }  // namespace vesquin
