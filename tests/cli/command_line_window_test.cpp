@@ -8,12 +8,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "command_line_run.h"
+#include "command_line_invoke.h"
 #include "commands.h"
 #include "fonts.h"
 #include "main_window.h"
@@ -26,22 +23,10 @@ Q_DECLARE_METATYPE(vesquin::LocaleSymbols)
 
 namespace {
 
-struct CommandLineOutcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-CommandLineOutcome RunOnTheCommandLine(const QString& count, const LocaleSymbols& symbols) {
-    const CommandLineSetting setting{"1.00", symbols, kMaximumTrials};
-    const std::vector<std::string> arguments{"--ensayos=" + count.toStdString(), "--formato=json"};
-    std::ostringstream out;
-    std::ostringstream err;
-    CommandLineOutcome outcome;
-    outcome.status = RunCommandLine(arguments, setting, out, err);
-    outcome.out = out.str();
-    outcome.err = err.str();
-    return outcome;
+// The same count typed for `vesquin --ensayos`, as the window's own maximum allows it.
+cli_test::Outcome RunOnTheCommandLine(const QString& count, const LocaleSymbols& symbols) {
+    static_assert(kMaximumTrials == 1'000'000, "cli_test::Invoke runs with this maximum");
+    return cli_test::Invoke({"--ensayos=" + count.toStdString(), "--formato=json"}, symbols);
 }
 
 int JsonTrials(const std::string& json) {
@@ -110,7 +95,7 @@ class CommandLineWindowTest : public QObject {
         MessageBoxAnswerer answerer;
         Press(Qt::Key_Return);
 
-        const CommandLineOutcome line = RunOnTheCommandLine(count, symbols);
+        const cli_test::Outcome line = RunOnTheCommandLine(count, symbols);
         if (trials == 0) {
             QCOMPARE(answerer.seen, 1);
             QCOMPARE(performed.count(), 0);
